@@ -1,0 +1,94 @@
+#include "test_support.h"
+
+#include <dirent.h>
+#include <stdio.h>
+#include <stdlib.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+
+#include <cerrno>
+#include <cstring>
+#include <fstream>
+#include <sstream>
+#include <stdexcept>
+
+namespace testing_support {
+
+TempDir::TempDir() {
+    const char *base = getenv("TMPDIR");
+    std::string tmpl = std::string(base && *base ? base : "/tmp") + "/tarrowind-test-XXXXXX";
+    if (!mkdtemp(&tmpl[0])) throw std::runtime_error(std::string("mkdtemp: ") + strerror(errno));
+    path_ = tmpl;
+}
+
+TempDir::~TempDir() {
+    // Tests may leave read-only directories behind; make them writable first.
+    std::string cmd = "chmod -R u+rwx '" + path_ + "' 2>/dev/null; rm -rf '" + path_ + "'";
+    if (system(cmd.c_str()) != 0) fprintf(stderr, "TempDir: could not remove %s\n", path_.c_str());
+}
+
+ScopedEnv::ScopedEnv(const char *name, const std::string &value) : ScopedEnv(name) {
+    setenv(name, value.c_str(), 1);
+}
+
+ScopedEnv::ScopedEnv(const char *name) : name_(name), had_old_(false) {
+    if (const char *old = getenv(name)) {
+        old_ = old;
+        had_old_ = true;
+    }
+}
+
+ScopedEnv ScopedEnv::unset(const char *name) {
+    ScopedEnv env(name);
+    unsetenv(name);
+    return env;
+}
+
+ScopedEnv::~ScopedEnv() {
+    if (had_old_)
+        setenv(name_.c_str(), old_.c_str(), 1);
+    else
+        unsetenv(name_.c_str());
+}
+
+void WriteFile(const std::string &path, const std::string &contents) {
+    std::string::size_type slash = path.rfind('/');
+    if (slash != std::string::npos && slash > 0) {
+        std::string mk = "mkdir -p '" + path.substr(0, slash) + "'";
+        if (system(mk.c_str()) != 0) throw std::runtime_error("cannot create parent of " + path);
+    }
+    std::ofstream f(path, std::ios::binary | std::ios::trunc);
+    f << contents;
+    if (!f) throw std::runtime_error("cannot write " + path);
+}
+
+std::string ReadFile(const std::string &path) {
+    std::ifstream f(path, std::ios::binary);
+    std::ostringstream s;
+    s << f.rdbuf();
+    return s.str();
+}
+
+int RunCommand(const std::string &command, std::string *out) {
+    FILE *p = popen(command.c_str(), "r");
+    if (!p) return -1;
+    char buf[4096];
+    size_t n;
+    std::string text;
+    while ((n = fread(buf, 1, sizeof buf, p)) > 0) text.append(buf, n);
+    int status = pclose(p);
+    if (out) *out = text;
+    if (status == -1 || !WIFEXITED(status)) return -1;
+    return WEXITSTATUS(status);
+}
+
+int OpenDescriptorCount() {
+    DIR *d = opendir("/proc/self/fd");
+    if (!d) return -1;
+    int n = 0;
+    while (readdir(d)) ++n;
+    closedir(d);
+    return n - 3;  // ".", ".." and the descriptor of d itself
+}
+
+}  // namespace testing_support

@@ -1,0 +1,55 @@
+#ifndef TESTS_SUPPORT_TEST_SUPPORT_H
+#define TESTS_SUPPORT_TEST_SUPPORT_H
+
+#include <string>
+
+namespace testing_support {
+
+// A fresh directory under $TMPDIR (or /tmp), removed with everything in it
+// when the object goes away.
+class TempDir {
+public:
+    TempDir();
+    ~TempDir();
+    TempDir(const TempDir &) = delete;
+    TempDir &operator=(const TempDir &) = delete;
+
+    const std::string &path() const { return path_; }
+    // path() + "/" + rel
+    std::string sub(const std::string &rel) const { return path_ + "/" + rel; }
+
+private:
+    std::string path_;
+};
+
+// Sets (or, with unset(), removes) one environment variable and puts the old
+// value back when it goes away.
+class ScopedEnv {
+public:
+    ScopedEnv(const char *name, const std::string &value);
+    ~ScopedEnv();
+    ScopedEnv(const ScopedEnv &) = delete;
+    ScopedEnv &operator=(const ScopedEnv &) = delete;
+
+    static ScopedEnv unset(const char *name);
+
+private:
+    explicit ScopedEnv(const char *name);
+    std::string name_;
+    std::string old_;
+    bool had_old_;
+};
+
+// Writes `contents` to `path`, creating missing parent directories.
+void WriteFile(const std::string &path, const std::string &contents);
+// The whole contents of `path`; empty when it cannot be read.
+std::string ReadFile(const std::string &path);
+// Runs a command through /bin/sh and returns its exit status (-1 if it could
+// not be run); standard output is stored in *out when out is not null.
+int RunCommand(const std::string &command, std::string *out = nullptr);
+// Number of open file descriptors of this process.
+int OpenDescriptorCount();
+
+}  // namespace testing_support
+
+#endif
