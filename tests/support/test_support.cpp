@@ -27,21 +27,21 @@ TempDir::~TempDir() {
     if (system(cmd.c_str()) != 0) fprintf(stderr, "TempDir: could not remove %s\n", path_.c_str());
 }
 
-ScopedEnv::ScopedEnv(const char *name, const std::string &value) : ScopedEnv(name) {
+ScopedEnv::ScopedEnv(const char *name, const std::string &value) : name_(name), had_old_(false) {
+    Save();
     setenv(name, value.c_str(), 1);
 }
 
 ScopedEnv::ScopedEnv(const char *name) : name_(name), had_old_(false) {
-    if (const char *old = getenv(name)) {
+    Save();
+    unsetenv(name);
+}
+
+void ScopedEnv::Save() {
+    if (const char *old = getenv(name_.c_str())) {
         old_ = old;
         had_old_ = true;
     }
-}
-
-ScopedEnv ScopedEnv::unset(const char *name) {
-    ScopedEnv env(name);
-    unsetenv(name);
-    return env;
 }
 
 ScopedEnv::~ScopedEnv() {

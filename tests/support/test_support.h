@@ -22,19 +22,18 @@ private:
     std::string path_;
 };
 
-// Sets (or, with unset(), removes) one environment variable and puts the old
-// value back when it goes away.
+// Sets one environment variable (or, given only its name, removes it) and
+// puts the old value back when it goes away.
 class ScopedEnv {
 public:
     ScopedEnv(const char *name, const std::string &value);
+    explicit ScopedEnv(const char *name);
     ~ScopedEnv();
     ScopedEnv(const ScopedEnv &) = delete;
     ScopedEnv &operator=(const ScopedEnv &) = delete;
 
-    static ScopedEnv unset(const char *name);
-
 private:
-    explicit ScopedEnv(const char *name);
+    void Save();
     std::string name_;
     std::string old_;
     bool had_old_;
