@@ -1,0 +1,241 @@
+#include "log.h"
+
+#include <stdlib.h>
+#include <syslog.h>
+#include <time.h>
+
+#include <new>
+
+#include "linux/linux-service.h"
+
+namespace {
+
+// Rotation happens once this process has written more than this many bytes
+// to the open log file.
+const int kRotateSize = 1048576;
+
+// Large-file append: the log may outgrow 2 GiB on a 32-bit build.
+FILE *OpenForAppend(const ustring &path) { return fopen64(path.c_str(), "a"); }
+
+// The logger closes only streams it opened itself, never a standard stream.
+void CloseOwnStream(FILE *fp) {
+    if (fp && fp != stdout && fp != stderr && fp != stdin) fclose(fp);
+}
+
+}  // namespace
+
+std::map<ustring, int> Logger::log_level;
+Logger::Type Logger::log_type = Logger::STDOUT_LOGGER;
+FILE *Logger::log_fp = stderr;
+int *Logger::log_size = nullptr;
+int Logger::rotate_cnt = 50;
+ustring Logger::log_path;
+pthread_mutex_t *Logger::log_lock = nullptr;
+int Logger::log_flock = -1;
+bool Logger::inter_process_safe = false;
+uint64_t *Logger::log_rotated_count_shared = nullptr;
+uint64_t Logger::log_rotated_count_private = 0;
+bool Logger::log_initialized = true;
+
+int Logger::Initialize(Type type, const ustring &path, const ustring &level_path, int count) {
+    DestroySharedData();
+    DestroyLock();
+    InitializeLock();
+    InitializeSharedData();
+    if (!log_size || !log_rotated_count_shared || !log_lock) return -1;
+
+    log_level[ustring("default_component")] = 4;
+    if (!level_path.empty()) {
+        Config levels;
+        levels.read(level_path);
+        for (Config::const_iterator it = levels.begin(); it != levels.end(); ++it)
+            log_level[it->first] = levels.get_int(it->first);
+    }
+
+    log_type = type;
+    switch (type) {
+        case SYSLOG_LOGGER:
+        case STDOUT_LOGGER:
+        case STDERR_LOGGER:
+            CloseOwnStream(log_fp);
+            log_fp = type == SYSLOG_LOGGER ? nullptr : type == STDOUT_LOGGER ? stdout : stderr;
+            log_path.clear();
+            *log_size = -1;
+            break;
+        default: {
+            if (path.empty()) return -1;
+            FILE *fp = OpenForAppend(path);
+            if (!fp) return -1;
+            // A stream opened by an earlier Initialize is replaced, not leaked.
+            CloseOwnStream(log_fp);
+            log_fp = fp;
+            *log_size = 0;
+            log_path = path;
+            rotate_cnt = count;
+            break;
+        }
+    }
+
+    *log_rotated_count_shared = 0;
+    log_rotated_count_private = 0;
+    log_initialized = true;
+    return 0;
+}
+
+void Logger::Destroy() {
+    log_initialized = false;
+    if (log_type == FILE_LOGGER || log_type == ANDROID_LOGGER) {
+        CloseOwnStream(log_fp);
+        log_fp = nullptr;
+        log_path.clear();
+    }
+    DestroySharedData();
+    DestroyLock();
+}
+
+void Logger::LogMsg(Level level, const ustring &comp, const xchar *fmt, ...) {
+    va_list args;
+    va_start(args, fmt);
+    LogMsg2(level, comp, fmt, args);
+    va_end(args);
+}
+
+void Logger::LogMsg2(Level level, const ustring &comp, const xchar *fmt, va_list args) {
+    if (!log_initialized) return;
+    InitializeLock();
+    InitializeSharedData();
+    if (!log_lock || !log_size || !log_rotated_count_shared) return;
+
+    Lock();
+    // The stream is checked under the lock because Rotate, running on
+    // another thread, may be replacing it.
+    if (log_type != SYSLOG_LOGGER && !log_fp) {
+        Unlock();
+        return;
+    }
+    if (*log_rotated_count_shared != log_rotated_count_private) {
+        ReloadLogFile();
+        log_rotated_count_private = *log_rotated_count_shared;
+    }
+
+    std::map<ustring, int>::const_iterator it = log_level.find(comp);
+    const int threshold = it == log_level.end() ? L_WARNING : it->second;
+    if (static_cast<int>(level) <= threshold) {
+        int counted = 0;
+        switch (log_type) {
+            case SYSLOG_LOGGER:
+                vsyslog(LOG_ERR, fmt, args);
+                break;
+            case STDOUT_LOGGER:
+            case STDERR_LOGGER:
+            case FILE_LOGGER:
+                if (log_fp) {
+                    char stamp[512];
+                    const time_t now = time(nullptr);
+                    struct tm local;
+                    stamp[0] = '\0';
+                    if (localtime_r(&now, &local))
+                        strftime(stamp, sizeof stamp, "%b %d %H:%M:%S ", &local);
+                    const int a = fputs(stamp, log_fp) < 0 ? -1 : static_cast<int>(strlen(stamp));
+                    const int b = vfprintf(log_fp, fmt, args);
+                    fflush(log_fp);
+                    counted = a < 0 || b < 0 ? -1 : a + b;
+                }
+                break;
+            default:
+                vfprintf(stderr, fmt, args);
+                break;
+        }
+        if (log_type == FILE_LOGGER && *log_size >= 0 && counted >= 0) {
+            *log_size += counted;
+            if (*log_size > kRotateSize) {
+                Rotate();
+                *log_size = 0;
+            }
+        }
+    }
+    Unlock();
+}
+
+int Logger::Rotate() {
+    char from[1024] = {0};
+    char to[1024] = {0};
+    for (int i = rotate_cnt - 2; i >= 0; --i) {
+        snprintf(from, sizeof from, "%s_%d", log_path.c_str(), i);
+        snprintf(to, sizeof to, "%s_%d", log_path.c_str(), i + 1);
+        rename(from, to);
+    }
+    // The file just moved to the last index goes, so indexes 0 to
+    // rotate_cnt - 2 remain.
+    snprintf(to, sizeof to, "%s_%d", log_path.c_str(), rotate_cnt - 1);
+    remove(to);
+
+    CloseOwnStream(log_fp);
+    log_fp = nullptr;
+    snprintf(to, sizeof to, "%s_%d", log_path.c_str(), 0);
+    if (rename(log_path.c_str(), to) != 0) return -1;
+    FILE *fp = OpenForAppend(log_path);
+    if (!fp) return -1;
+    log_fp = fp;
+    ++*log_rotated_count_shared;
+    ++log_rotated_count_private;
+    return 0;
+}
+
+void Logger::ReloadLogFile() {
+    if (log_type == SYSLOG_LOGGER || log_type == STDOUT_LOGGER || log_type == STDERR_LOGGER) return;
+    CloseOwnStream(log_fp);
+    log_fp = nullptr;
+    FILE *fp = OpenForAppend(log_path);
+    if (fp) {
+        log_fp = fp;
+        *log_size = 0;
+    }
+}
+
+void Logger::InitializeLock() {
+    InitializeFileLock();
+    if (log_lock) return;
+    pthread_mutex_t *m = static_cast<pthread_mutex_t *>(malloc(sizeof(pthread_mutex_t)));
+    if (!m) return;
+    if (pthread_mutex_init(m, nullptr) != 0) {
+        free(m);
+        return;
+    }
+    log_lock = m;
+}
+
+void Logger::DestroyLock() {
+    if (log_lock) {
+        pthread_mutex_destroy(log_lock);
+        free(log_lock);
+        log_lock = nullptr;
+    }
+    DestroyFileLock();
+}
+
+void Logger::InitializeFileLock() {}
+
+void Logger::DestroyFileLock() {}
+
+void Logger::Lock() { pthread_mutex_lock(log_lock); }
+
+void Logger::Unlock() { pthread_mutex_unlock(log_lock); }
+
+void Logger::InitializeSharedData() {
+    if (log_size && log_rotated_count_shared) return;
+    DestroySharedData();
+    log_size = new (std::nothrow) int(-1);
+    log_rotated_count_shared = new (std::nothrow) uint64_t(0);
+}
+
+void Logger::DestroySharedData() {
+    delete log_size;
+    log_size = nullptr;
+    delete log_rotated_count_shared;
+    log_rotated_count_shared = nullptr;
+}
+
+void LogMSG_c(int level, const char *comp, const Logger::xchar *fmt, va_list args) {
+    Logger::LogMsg2(static_cast<Logger::Level>(level), ustring(comp ? comp : ""), fmt, args);
+}
