@@ -1,0 +1,531 @@
+#include "extractor.h"
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <regex>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include <QMetaObject>
+#include <QObject>
+#include <QString>
+
+#include "adapter.h"
+#include "archive_builder.h"
+#include "log.h"
+#include "test_support.h"
+#include "texts/strtab.h"
+
+using testing_support::ArchiveEntry;
+using testing_support::ArchiveFormat;
+using testing_support::DirEntry;
+using testing_support::FileEntry;
+using testing_support::HardlinkEntry;
+using testing_support::ReadFile;
+using testing_support::SymlinkEntry;
+using testing_support::TempDir;
+using testing_support::WriteArchive;
+using testing_support::WriteFile;
+
+namespace {
+
+// What the extractor told the dialog, in order.
+struct Report {
+    std::string text;  // set for a status-text report
+    int total;
+    int step;
+    bool entry_done;  // for progress: the step-th entry was complete on disk
+};
+
+bool IsLink(const std::string &path) {
+    struct stat st;
+    return lstat(path.c_str(), &st) == 0 && S_ISLNK(st.st_mode);
+}
+
+bool Exists(const std::string &path) {
+    struct stat st;
+    return lstat(path.c_str(), &st) == 0;
+}
+
+std::string LinkBody(const std::string &path) {
+    char buf[4096];
+    const ssize_t n = readlink(path.c_str(), buf, sizeof(buf));
+    return n < 0 ? std::string() : std::string(buf, n);
+}
+
+class ScopedUmask {
+public:
+    explicit ScopedUmask(mode_t mask) : old_(umask(mask)) {}
+    ~ScopedUmask() { umask(old_); }
+
+private:
+    mode_t old_;
+};
+
+class ScopedCwd {
+public:
+    explicit ScopedCwd(const std::string &dir) {
+        char buf[4096];
+        if (getcwd(buf, sizeof(buf))) old_ = buf;
+        if (chdir(dir.c_str()) != 0) ADD_FAILURE() << "chdir " << dir;
+    }
+    ~ScopedCwd() {
+        if (!old_.empty() && chdir(old_.c_str()) != 0) ADD_FAILURE() << "chdir back";
+    }
+
+private:
+    std::string old_;
+};
+
+class ExtractorTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        StrTable::InitStrTable();
+        WriteFile(dir_.sub("launcher.debug"), "extractor_debug=7\n");
+        ASSERT_EQ(0, Logger::Initialize(Logger::FILE_LOGGER, dir_.sub("launcher.log"),
+                                        dir_.sub("launcher.debug"), 50));
+        NewTarget();
+        archive_ = dir_.sub("tarrowind.qpk");
+
+        Notify_Adapter &ad = Notify_Adapter::GetInstance();
+        text_conn_ = QObject::connect(
+            &ad, &Notify_Adapter::sigUpdateDialogText, &ad,
+            [this](QString text) {
+                reports_.push_back({text.toStdString(), 0, 0, false});
+            },
+            Qt::DirectConnection);
+        progress_conn_ = QObject::connect(
+            &ad, &Notify_Adapter::sigUpdateProgress, &ad,
+            [this](int total, int step) {
+                reports_.push_back({"", total, step, EntryComplete(step)});
+            },
+            Qt::DirectConnection);
+    }
+
+    void TearDown() override {
+        QObject::disconnect(text_conn_);
+        QObject::disconnect(progress_conn_);
+        Logger::Destroy();
+    }
+
+    // Whether the step-th entry of entries_ is on disk with all its data.
+    bool EntryComplete(int step) const {
+        if (step < 1 || step > static_cast<int>(entries_.size())) return false;
+        const ArchiveEntry &e = entries_[step - 1];
+        const std::string path = target_ + "/" + e.path;
+        switch (e.type) {
+            case ArchiveEntry::kFile:
+                return ReadFile(path) == e.body;
+            case ArchiveEntry::kDir:
+                return Exists(path);
+            case ArchiveEntry::kSymlink:
+                return LinkBody(path) == e.body;
+            case ArchiveEntry::kHardlink:
+                return Exists(path);
+        }
+        return false;
+    }
+
+    // Switches to a fresh, empty target directory.
+    void NewTarget() {
+        target_ = dir_.sub("app" + std::to_string(++targets_));
+        ASSERT_EQ(0, mkdir(target_.c_str(), 0755));
+    }
+
+    void Build(ArchiveFormat format, const std::vector<ArchiveEntry> &entries) {
+        entries_ = entries;
+        ASSERT_TRUE(WriteArchive(archive_, format, entries));
+    }
+
+    int Extract() {
+        Extractor ex;
+        ex.SetSource(archive_.c_str());
+        ex.SetTarget(target_.c_str());
+        return ex.Extract();
+    }
+
+    // The log's messages without timestamps, with line numbers as "N".
+    std::vector<std::string> LogLines() const {
+        std::vector<std::string> lines;
+        std::istringstream in(ReadFile(dir_.sub("launcher.log")));
+        const std::regex line_number("^(\\[[A-Z]+\\] extractor)\\(\\d+\\)");
+        for (std::string line; std::getline(in, line);) {
+            const size_t start = line.find('[');
+            if (start == std::string::npos) continue;
+            lines.push_back(std::regex_replace(line.substr(start), line_number, "$1(N)"));
+        }
+        return lines;
+    }
+
+    std::vector<Report> Progress() const {
+        std::vector<Report> out;
+        for (const Report &r : reports_)
+            if (r.text.empty()) out.push_back(r);
+        return out;
+    }
+
+    int TextReports() const {
+        int n = 0;
+        for (const Report &r : reports_) n += !r.text.empty();
+        return n;
+    }
+
+    TempDir dir_;
+    std::string target_;
+    int targets_ = 0;
+    std::string archive_;
+    std::vector<ArchiveEntry> entries_;
+    std::vector<Report> reports_;
+    QMetaObject::Connection text_conn_, progress_conn_;
+};
+
+const char kPreparing[] = "Tarrowind Backup is initializing...";
+
+struct FormatCase {
+    const char *name;
+    ArchiveFormat format;
+};
+
+class ExtractFormatTest : public ExtractorTest, public ::testing::WithParamInterface<FormatCase> {};
+
+TEST_P(ExtractFormatTest, WritesFilesDirectoriesAndLinksUnderTheTarget) {
+    ScopedUmask mask(022);
+    Build(GetParam().format, {
+                                 DirEntry("bin", 0755),
+                                 FileEntry("bin/tarrowind-backup-ui", "#!/bin/sh\n", 0755),
+                                 FileEntry("share/doc/readme.txt", "read me", 0644),
+                                 FileEntry("lib/libfoo.so.1", "ELF", 0644),
+                                 SymlinkEntry("lib/libfoo.so", "libfoo.so.1"),
+                                 FileEntry("INFO", "[Version]\nbuild=1\n", 0600),
+                             });
+    ASSERT_EQ(0, Extract());
+
+    struct stat st;
+    ASSERT_EQ(0, stat((target_ + "/bin").c_str(), &st));
+    EXPECT_TRUE(S_ISDIR(st.st_mode));
+    EXPECT_EQ(0755u, st.st_mode & 07777);
+    const struct {
+        const char *path;
+        const char *data;
+        mode_t mode;
+    } files[] = {
+        {"bin/tarrowind-backup-ui", "#!/bin/sh\n", 0755},
+        {"share/doc/readme.txt", "read me", 0644},
+        {"lib/libfoo.so.1", "ELF", 0644},
+        {"INFO", "[Version]\nbuild=1\n", 0600},
+    };
+    for (const auto &f : files) {
+        const std::string path = target_ + "/" + f.path;
+        EXPECT_EQ(f.data, ReadFile(path)) << f.path;
+        ASSERT_EQ(0, lstat(path.c_str(), &st)) << f.path;
+        EXPECT_TRUE(S_ISREG(st.st_mode)) << f.path;
+        EXPECT_EQ(f.mode, st.st_mode & 07777) << f.path;
+    }
+    EXPECT_TRUE(IsLink(target_ + "/lib/libfoo.so"));
+    EXPECT_EQ("libfoo.so.1", LinkBody(target_ + "/lib/libfoo.so"));
+    EXPECT_EQ("ELF", ReadFile(target_ + "/lib/libfoo.so"));
+}
+
+INSTANTIATE_TEST_SUITE_P(Formats, ExtractFormatTest,
+                         ::testing::Values(FormatCase{"TarGz", ArchiveFormat::kTarGz},
+                                           FormatCase{"Zip", ArchiveFormat::kZip},
+                                           FormatCase{"Cpio", ArchiveFormat::kCpio}),
+                         [](const ::testing::TestParamInfo<FormatCase> &info) {
+                             return std::string(info.param.name);
+                         });
+
+TEST_F(ExtractorTest, ModesPassThroughTheUmaskWithoutSetIdBits) {
+    const struct {
+        int archived;
+        mode_t mask;
+        mode_t expected;
+    } rows[] = {
+        {0755, 022, 0755},  {0666, 022, 0644}, {0666, 077, 0600},
+        {04755, 022, 0755}, {02755, 0, 0755},  {01777, 0, 0777},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.archived);
+        ScopedUmask mask(row.mask);
+        Build(ArchiveFormat::kTar, {FileEntry("f", "x", row.archived)});
+        ASSERT_EQ(0, Extract());
+        struct stat st;
+        ASSERT_EQ(0, lstat((target_ + "/f").c_str(), &st));
+        EXPECT_EQ(row.expected, st.st_mode & 07777);
+    }
+}
+
+// Hard-link targets used to be handed on as stored, so they were looked up
+// relative to the working directory instead of the target.
+TEST_F(ExtractorTest, HardLinksPointIntoTheTargetWhateverTheWorkingDirectory) {
+    const std::string decoy = dir_.sub("cwd");
+    WriteFile(decoy + "/bin/tool", "decoy");
+    ScopedCwd cwd(decoy);
+    for (const ArchiveFormat format : {ArchiveFormat::kTar, ArchiveFormat::kCpio}) {
+        SCOPED_TRACE(format == ArchiveFormat::kTar ? "tar" : "cpio");
+        Build(format, {
+                          FileEntry("bin/tool", "the tool", 0755),
+                          HardlinkEntry("bin/tool-alias", "bin/tool"),
+                          FileEntry("after", "after"),
+                      });
+        ASSERT_EQ(0, Extract());
+        struct stat a, b, d;
+        ASSERT_EQ(0, stat((target_ + "/bin/tool").c_str(), &a));
+        ASSERT_EQ(0, stat((target_ + "/bin/tool-alias").c_str(), &b));
+        ASSERT_EQ(0, stat((decoy + "/bin/tool").c_str(), &d));
+        EXPECT_EQ(a.st_ino, b.st_ino);
+        EXPECT_EQ(2u, a.st_nlink);
+        EXPECT_EQ("the tool", ReadFile(target_ + "/bin/tool-alias"));
+        EXPECT_EQ(1u, d.st_nlink);
+        EXPECT_EQ("decoy", ReadFile(decoy + "/bin/tool"));
+        EXPECT_EQ("after", ReadFile(target_ + "/after"));
+    }
+}
+
+TEST_F(ExtractorTest, NothingIsWrittenOutsideTheTarget) {
+    const std::string outside = dir_.sub("outside");
+    WriteFile(outside + "/secret", "secret");
+    const struct {
+        const char *name;
+        std::vector<ArchiveEntry> entries;
+        bool succeeds;
+    } rows[] = {
+        {"write through an absolute symlink",
+         {SymlinkEntry("x", outside), FileEntry("x/file", "pwned")},
+         true},
+        {"write through a relative symlink",
+         {SymlinkEntry("x", "../outside"), FileEntry("x/file", "pwned")},
+         true},
+        {"dot-dot entry", {FileEntry("../outside/file", "pwned")}, false},
+        {"dot-dot inside the name",
+         {DirEntry("a"), FileEntry("a/../../outside/file", "pwned")},
+         false},
+        {"hard link up the tree", {HardlinkEntry("file", "../outside/secret")}, false},
+        {"hard link to an absolute path", {HardlinkEntry("file", outside + "/secret")}, false},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.name);
+        NewTarget();
+        Build(ArchiveFormat::kTar, row.entries);
+        EXPECT_EQ(row.succeeds ? 0 : -1, Extract());
+        EXPECT_FALSE(Exists(outside + "/file"));
+        unlink((outside + "/file").c_str());
+        if (row.succeeds) {
+            // The archive's own link is replaced by a real directory.
+            EXPECT_FALSE(IsLink(target_ + "/x"));
+            EXPECT_EQ("pwned", ReadFile(target_ + "/x/file"));
+        }
+        EXPECT_EQ("secret", ReadFile(outside + "/secret"));
+        struct stat st;
+        ASSERT_EQ(0, stat((outside + "/secret").c_str(), &st));
+        EXPECT_EQ(1u, st.st_nlink);
+    }
+}
+
+// Three good entries followed by a header block that fails its checksum.
+TEST_F(ExtractorTest, DamagedHeaderStopsAfterTheGoodEntries) {
+    Build(ArchiveFormat::kTar, {FileEntry("a", "a"), FileEntry("b", "b"), FileEntry("c", "c")});
+    std::string bytes = ReadFile(archive_);
+    const size_t end = 3 * 1024;  // three headers with one data block each
+    ASSERT_GT(bytes.size(), end);
+    bytes.replace(end, 512, std::string(512, 'Z'));
+    WriteFile(archive_, bytes);
+
+    Extractor ex;
+    ex.SetSource(archive_.c_str());
+    ex.SetTarget(target_.c_str());
+    EXPECT_EQ(3, ex.Count());
+    const int descriptors = testing_support::OpenDescriptorCount();
+    EXPECT_EQ(-1, ex.Extract());
+    EXPECT_EQ(descriptors, testing_support::OpenDescriptorCount());
+
+    const std::vector<Report> progress = Progress();
+    ASSERT_EQ(3u, progress.size());
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(3, progress[i].total);
+        EXPECT_EQ(i + 1, progress[i].step);
+    }
+    EXPECT_EQ("c", ReadFile(target_ + "/c"));
+    const std::vector<std::string> log = LogLines();
+    ASSERT_EQ(2u, log.size());
+    EXPECT_TRUE(std::regex_match(
+        log[1], std::regex("\\[ERROR\\] extractor\\(N\\): archive_read_next_header failed: '.+'")))
+        << log[1];
+}
+
+TEST_F(ExtractorTest, TruncatedCompressedArchiveFailsAndReleasesEverything) {
+    std::string big;
+    for (int i = 0; big.size() < 200000; ++i) big += std::to_string(i * 7919) + "\n";
+    Build(ArchiveFormat::kTarGz, {FileEntry("first", "1"), FileEntry("big", big)});
+    std::string bytes = ReadFile(archive_);
+    WriteFile(archive_, bytes.substr(0, bytes.size() / 2));
+
+    const int descriptors = testing_support::OpenDescriptorCount();
+    EXPECT_EQ(-1, Extract());
+    EXPECT_EQ(descriptors, testing_support::OpenDescriptorCount());
+    EXPECT_EQ("1", ReadFile(target_ + "/first"));
+    const std::vector<Report> progress = Progress();
+    ASSERT_EQ(1u, progress.size());
+    EXPECT_EQ(2, progress[0].total);
+    // The data error belongs to the reader; the message carries the writer's
+    // error text, which is empty here.
+    const std::vector<std::string> log = LogLines();
+    ASSERT_EQ(2u, log.size());
+    EXPECT_TRUE(std::regex_match(
+        log[1], std::regex("\\[ERROR\\] extractor\\(N\\): archive_read_extract2 failed: '.*'")))
+        << log[1];
+}
+
+TEST_F(ExtractorTest, AbsoluteNamesLandInsideTheTarget) {
+    Build(ArchiveFormat::kTar, {FileEntry("/etc/tarrowind-test", "inside")});
+    ASSERT_EQ(0, Extract());
+    EXPECT_EQ("inside", ReadFile(target_ + "/etc/tarrowind-test"));
+}
+
+// The disk writer removes every symbolic link it meets on an absolute path,
+// so a target reached through a link must not be handed to it as it is.
+TEST_F(ExtractorTest, TargetReachedThroughASymlinkKeepsTheLink) {
+    const std::string real_home = dir_.sub("real-home");
+    ASSERT_EQ(0, mkdir(real_home.c_str(), 0755));
+    ASSERT_EQ(0, mkdir((real_home + "/app").c_str(), 0755));
+    ASSERT_EQ(0, symlink(real_home.c_str(), dir_.sub("home").c_str()));
+    target_ = dir_.sub("home") + "/app";
+    Build(ArchiveFormat::kTarGz, {DirEntry("bin"), FileEntry("bin/run", "run", 0755)});
+    ASSERT_EQ(0, Extract());
+    EXPECT_TRUE(IsLink(dir_.sub("home")));
+    EXPECT_EQ("run", ReadFile(real_home + "/app/bin/run"));
+}
+
+TEST_F(ExtractorTest, ExistingFilesAreReplacedNotWrittenInto) {
+    const std::string kept = dir_.sub("kept");
+    WriteFile(kept, "old");
+    ASSERT_EQ(0, link(kept.c_str(), (target_ + "/INFO").c_str()));
+    WriteFile(target_ + "/bin/stale", "stale");
+    Build(ArchiveFormat::kTar, {FileEntry("INFO", "new"), DirEntry("bin")});
+    ASSERT_EQ(0, Extract());
+    EXPECT_EQ("new", ReadFile(target_ + "/INFO"));
+    EXPECT_EQ("old", ReadFile(kept));
+    EXPECT_EQ("stale", ReadFile(target_ + "/bin/stale"));
+}
+
+TEST_F(ExtractorTest, ReportsStatusOnceAndProgressAfterEachEntry) {
+    Build(ArchiveFormat::kTarGz, {
+                                     DirEntry("bin"),
+                                     FileEntry("bin/run", std::string(100000, 'r'), 0755),
+                                     SymlinkEntry("run", "bin/run"),
+                                     FileEntry("INFO", "[Version]\n"),
+                                 });
+    ASSERT_EQ(0, Extract());
+    ASSERT_FALSE(reports_.empty());
+    EXPECT_EQ(kPreparing, reports_.front().text);
+    EXPECT_EQ(1, TextReports());
+    const std::vector<Report> progress = Progress();
+    ASSERT_EQ(entries_.size(), progress.size());
+    for (size_t i = 0; i < progress.size(); ++i) {
+        EXPECT_EQ(4, progress[i].total);
+        EXPECT_EQ(static_cast<int>(i) + 1, progress[i].step);
+        EXPECT_TRUE(progress[i].entry_done) << "entry " << i + 1;
+    }
+    EXPECT_EQ(std::vector<std::string>{"[DEBUG] extractor(N): decompress from '" + archive_ +
+                                       "' to '" + target_ + "'"},
+              LogLines());
+}
+
+TEST_F(ExtractorTest, CountAndListSeeEveryEntry) {
+    Build(ArchiveFormat::kCpio, {
+                                    DirEntry("bin"),
+                                    FileEntry("bin/run", "run"),
+                                    SymlinkEntry("lib/libfoo.so", "libfoo.so.1"),
+                                    FileEntry("lib/libfoo.so.1", "so"),
+                                    FileEntry("INFO", ""),
+                                });
+    Extractor ex;
+    ex.SetSource(archive_.c_str());
+    ex.SetTarget(target_.c_str());
+    EXPECT_EQ(5, ex.Count());
+    ::testing::internal::CaptureStdout();
+    EXPECT_EQ(0, ex.List());
+    EXPECT_EQ("bin\nbin/run\nlib/libfoo.so\nlib/libfoo.so.1\nINFO\n",
+              ::testing::internal::GetCapturedStdout());
+
+    Build(ArchiveFormat::kTar, {});
+    EXPECT_EQ(0, ex.Count());
+    EXPECT_FALSE(Exists(target_ + "/bin"));
+}
+
+TEST_F(ExtractorTest, ArchiveWithoutEntriesFails) {
+    Build(ArchiveFormat::kTarGz, {});
+    EXPECT_EQ(-1, Extract());
+    EXPECT_EQ(1, TextReports());
+    EXPECT_TRUE(Progress().empty());
+    const std::vector<std::string> log = LogLines();
+    ASSERT_EQ(2u, log.size());
+    EXPECT_EQ("[ERROR] extractor(N): Failed to calculate total file numbers, ret: 0", log[1]);
+}
+
+TEST_F(ExtractorTest, MissingArchiveFails) {
+    archive_ = dir_.sub("no-such.qpk");
+    Extractor ex;
+    ex.SetSource(archive_.c_str());
+    ex.SetTarget(target_.c_str());
+    EXPECT_EQ(-1, ex.Count());
+    EXPECT_EQ(-1, ex.List());
+    EXPECT_EQ(-1, ex.Extract());
+    EXPECT_EQ(1, TextReports());
+    EXPECT_TRUE(Progress().empty());
+
+    const std::vector<std::string> log = LogLines();
+    ASSERT_EQ(5u, log.size());
+    const std::regex open_failed(
+        "\\[ERROR\\] extractor\\(N\\): archive_read_open_filename failed: '.*no-such\\.qpk.*'");
+    EXPECT_TRUE(std::regex_match(log[0], open_failed)) << log[0];
+    EXPECT_TRUE(std::regex_match(log[1], open_failed)) << log[1];
+    EXPECT_EQ("[DEBUG] extractor(N): decompress from '" + archive_ + "' to '" + target_ + "'",
+              log[2]);
+    EXPECT_TRUE(std::regex_match(log[3], open_failed)) << log[3];
+    EXPECT_EQ("[ERROR] extractor(N): Failed to calculate total file numbers, ret: -1", log[4]);
+}
+
+TEST_F(ExtractorTest, MissingTargetDirectoryFailsWithoutCreatingIt) {
+    Build(ArchiveFormat::kTar, {FileEntry("INFO", "x")});
+    target_ = dir_.sub("not-created/app");
+    EXPECT_EQ(-1, Extract());
+    EXPECT_FALSE(Exists(dir_.sub("not-created")));
+    EXPECT_TRUE(Progress().empty());
+    EXPECT_TRUE(std::regex_match(LogLines().back(),
+                                 std::regex("\\[ERROR\\] extractor\\(N\\): Failed to resolve "
+                                            "target '.*/not-created/app' \\(.+\\)")))
+        << LogLines().back();
+}
+
+TEST_F(ExtractorTest, MissingPathsAreRejectedUntouched) {
+    const struct {
+        const char *source;
+        const char *target;
+    } rows[] = {{"", "/tmp/x"}, {"/tmp/x.qpk", ""}, {"", ""}};
+    for (const auto &row : rows) {
+        SCOPED_TRACE(std::string(row.source) + " -> " + row.target);
+        Extractor ex;
+        ex.SetSource(row.source);
+        ex.SetTarget(row.target);
+        EXPECT_EQ(-1, ex.Extract());
+        EXPECT_EQ(-1, ex.Count());
+        EXPECT_EQ(-1, ex.List());
+    }
+    EXPECT_TRUE(reports_.empty());
+    std::vector<std::string> expected;
+    for (int i = 0; i < 3; ++i) {
+        expected.push_back("[ERROR] extractor(N): Invalid Argument");
+        expected.push_back("[ERROR] extractor(N): Invalid argument");
+        expected.push_back("[ERROR] extractor(N): Invalid argument");
+    }
+    EXPECT_EQ(expected, LogLines());
+
+    Extractor ex;
+    EXPECT_EQ(-1, ex.copy_data(nullptr, nullptr));
+    EXPECT_EQ("[ERROR] extractor(N): Invalid Argument", LogLines().back());
+}
+}  // namespace

@@ -1,0 +1,169 @@
+#include "launcher.h"
+
+#include <sys/stat.h>
+
+#include <climits>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QByteArray>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QIcon>
+#include <QImage>
+#include <QObject>
+#include <QString>
+#include <QThread>
+#include <QTimer>
+
+#include "adapter.h"
+#include "texts/strtab.h"
+
+namespace {
+
+class ApplicationEnvironment : public ::testing::Environment {
+public:
+    void SetUp() override {
+        static int argc = 1;
+        static char name[] = "launcher_test";
+        static char *argv[] = {name, nullptr};
+        // Never a real display, however the test is started.
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        app_.reset(new QApplication(argc, argv));
+        StrTable::InitStrTable();
+    }
+    void TearDown() override { app_.reset(); }
+
+private:
+    std::unique_ptr<QApplication> app_;
+};
+
+const ::testing::Environment *const kEnvironment =
+    ::testing::AddGlobalTestEnvironment(new ApplicationEnvironment);
+
+const char kStyleSheet[] =
+    " QProgressDialog { background-color: WhiteSmoke; \n  vertical-align: middle } ";
+
+TEST(ProcessingProgressDialogTest, IsBuiltHiddenWithItsTextsAndLook) {
+    ProcessingProgressDialog dialog;
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_TRUE(dialog.isWindow());
+    EXPECT_EQ(nullptr, dialog.parentWidget());
+    EXPECT_EQ(QString("Tarrowind Backup"), dialog.windowTitle());
+    EXPECT_EQ(QString("Tarrowind Backup is initializing..."), dialog.labelText());
+    EXPECT_EQ(QString("Arial"), dialog.font().family());
+    EXPECT_EQ(Qt::WindowTitleHint | Qt::WindowSystemMenuHint,
+              dialog.windowFlags() & ~Qt::WindowType_Mask);
+    EXPECT_EQ(0, dialog.minimum());
+    EXPECT_EQ(100, dialog.maximum());
+    EXPECT_EQ(0, dialog.value());
+    EXPECT_EQ(400, dialog.minimumWidth());
+    EXPECT_EQ(400, dialog.maximumWidth());
+    EXPECT_TRUE(dialog.isModal());
+    EXPECT_EQ(Qt::WindowModal, dialog.windowModality());
+    EXPECT_EQ(QString(kStyleSheet), dialog.styleSheet());
+}
+
+// QProgressDialog shows itself once its minimum duration has passed after
+// the value was set; the launcher alone decides when the dialog appears.
+TEST(ProcessingProgressDialogTest, NeverShowsItself) {
+    ProcessingProgressDialog dialog;
+    EXPECT_EQ(INT_MAX, dialog.minimumDuration());
+    for (const QTimer *timer : dialog.findChildren<QTimer *>()) {
+        if (timer->isActive()) {
+            EXPECT_EQ(INT_MAX, timer->interval());
+        }
+    }
+
+    // The owner's sequence without the show: values set, then the last one.
+    dialog.setCancelButton(nullptr);
+    dialog.setAutoReset(false);
+    for (int value : {0, 33, 66, 100}) {
+        dialog.setValue(value);
+        QCoreApplication::processEvents();
+        EXPECT_FALSE(dialog.isVisible()) << value;
+    }
+    EXPECT_EQ(100, dialog.value());
+    EXPECT_EQ(INT_MAX, dialog.minimumDuration());
+}
+
+TEST(ProcessingProgressDialogTest, IconComesFromTheResourceDirectory) {
+    const QString images = QDir::cleanPath(QCoreApplication::applicationDirPath() + "/../images");
+    const QString icon = images + "/ico_72_tarrowind.png";
+    ASSERT_FALSE(QFile::exists(icon)) << "left over from an earlier run: " << icon.toStdString();
+    {
+        ProcessingProgressDialog dialog;
+        EXPECT_TRUE(dialog.windowIcon().availableSizes().isEmpty());
+    }
+
+    const bool made_dir = !QDir(images).exists();
+    ASSERT_TRUE(QDir().mkpath(images));
+    QImage image(72, 72, QImage::Format_ARGB32);
+    image.fill(Qt::red);
+    ASSERT_TRUE(image.save(icon, "PNG"));
+    {
+        ProcessingProgressDialog dialog;
+        EXPECT_TRUE(dialog.windowIcon().availableSizes().contains(QSize(72, 72)));
+    }
+    QFile::remove(icon);
+    if (made_dir) QDir().rmdir(images);
+}
+
+TEST(NotifyAdapterTest, EveryCallEmitsExactlyOneSignal) {
+    Notify_Adapter &ad = Notify_Adapter::GetInstance();
+    EXPECT_EQ(&ad, &Notify_Adapter::GetInstance());
+    std::vector<std::pair<int, int>> progress;
+    std::vector<QString> texts;
+    QObject receiver;
+    QObject::connect(
+        &ad, &Notify_Adapter::sigUpdateProgress, &receiver,
+        [&](int total, int current) { progress.emplace_back(total, current); },
+        Qt::DirectConnection);
+    QObject::connect(
+        &ad, &Notify_Adapter::sigUpdateDialogText, &receiver,
+        [&](QString text) { texts.push_back(text); }, Qt::DirectConnection);
+
+    ad.UpdateProgress(3, 1);
+    ad.UpdateProgress(3, 1);
+    ad.UpdateDialogText("first");
+    ad.UpdateProgress(7, 7);
+    ad.UpdateDialogText("");
+    EXPECT_EQ((std::vector<std::pair<int, int>>{{3, 1}, {3, 1}, {7, 7}}), progress);
+    EXPECT_EQ((std::vector<QString>{"first", ""}), texts);
+}
+
+// The extractor reports from the worker thread; the controller on the main
+// thread must get the reports as queued calls, in emission order.
+TEST(NotifyAdapterTest, ReportsFromAnotherThreadArriveQueuedInOrder) {
+    Notify_Adapter &ad = Notify_Adapter::GetInstance();
+    QObject receiver;
+    std::vector<std::string> seen;
+    std::vector<QThread *> threads;
+    QObject::connect(&ad, &Notify_Adapter::sigUpdateProgress, &receiver,
+                     [&](int total, int current) {
+                         seen.push_back(std::to_string(current) + "/" + std::to_string(total));
+                         threads.push_back(QThread::currentThread());
+                     });
+    QObject::connect(&ad, &Notify_Adapter::sigUpdateDialogText, &receiver, [&](QString text) {
+        seen.push_back(text.toStdString());
+        threads.push_back(QThread::currentThread());
+    });
+
+    std::unique_ptr<QThread> worker(QThread::create([&ad] {
+        ad.UpdateDialogText("preparing");
+        for (int step = 1; step <= 3; ++step) ad.UpdateProgress(3, step);
+    }));
+    worker->start();
+    ASSERT_TRUE(worker->wait());
+    EXPECT_TRUE(seen.empty());
+    QCoreApplication::processEvents();
+    EXPECT_EQ((std::vector<std::string>{"preparing", "1/3", "2/3", "3/3"}), seen);
+    for (QThread *t : threads) EXPECT_EQ(QCoreApplication::instance()->thread(), t);
+}
+
+}  // namespace

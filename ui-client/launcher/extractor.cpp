@@ -1,0 +1,258 @@
+#include "extractor.h"
+
+#include <errno.h>
+#include <stdint.h>
+#include <stdio.h>
+#include <stdlib.h>
+#include <string.h>
+
+#include <memory>
+
+#include <archive.h>
+#include <archive_entry.h>
+
+#include <QString>
+
+#include "adapter.h"
+#include "log.h"
+#include "texts/strtab.h"
+
+namespace {
+
+const char kComponent[] = "extractor_debug";
+const size_t kBlockSize = 10240;
+
+// Owners, permissions and times are not restored (modes pass through the
+// umask). SECURE_NODOTDOT refuses ".." in entry names and hard-link targets.
+// SECURE_SYMLINKS with UNLINK keeps an archive from writing through a link it
+// made itself ("x -> /elsewhere" followed by "x/file"): the writer removes the
+// link and creates a real directory instead. Absolute entry names need no flag
+// of their own, as every name is put under the target.
+const int kWriteOptions = ARCHIVE_EXTRACT_UNLINK | ARCHIVE_EXTRACT_SECURE_SYMLINKS |
+                          ARCHIVE_EXTRACT_SECURE_NODOTDOT | ARCHIVE_EXTRACT_MAC_METADATA;
+
+struct ReadFree {
+    void operator()(struct archive *a) const { archive_read_free(a); }
+};
+struct WriteFree {
+    void operator()(struct archive *a) const { archive_write_free(a); }
+};
+typedef std::unique_ptr<struct archive, ReadFree> Reader;
+typedef std::unique_ptr<struct archive, WriteFree> Writer;
+
+struct CharFree {
+    void operator()(char *p) const { free(p); }
+};
+
+const char *ErrorText(struct archive *a) {
+    const char *s = archive_error_string(a);
+    return s ? s : "";
+}
+
+// The older name of archive_read_support_filter_all, kept by libarchive for
+// compatibility and marked deprecated there.
+void SupportAllCompressions(struct archive *a) {
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wdeprecated-declarations"
+    archive_read_support_compression_all(a);
+#pragma GCC diagnostic pop
+}
+
+// A reader over `source` with every filter and format, or null (logged).
+Reader OpenForScan(const ustring &source) {
+    Reader reader(archive_read_new());
+    if (!reader) {
+        Logger::LogMsg(Logger::L_ERR, kComponent,
+                       "[ERROR] extractor(%d): Allocate archive failed\n", __LINE__);
+        return nullptr;
+    }
+    archive_read_support_filter_all(reader.get());
+    archive_read_support_format_all(reader.get());
+    if (archive_read_open_filename(reader.get(), source.c_str_utf8(), kBlockSize) != ARCHIVE_OK) {
+        Logger::LogMsg(Logger::L_ERR, kComponent,
+                       "[ERROR] extractor(%d): archive_read_open_filename failed: '%s'\n", __LINE__,
+                       ErrorText(reader.get()));
+        return nullptr;
+    }
+    return reader;
+}
+
+}  // namespace
+
+Extractor::Extractor() {}
+
+void Extractor::SetTarget(const ustring &path) { target = path; }
+
+void Extractor::SetSource(const ustring &path) { source = path; }
+
+int Extractor::copy_data(struct archive *ar, struct archive *aw) const {
+    if (!ar || !aw) {
+        Logger::LogMsg(Logger::L_ERR, kComponent, "[ERROR] extractor(%d): Invalid Argument\n",
+                       __LINE__);
+        return -1;
+    }
+    for (;;) {
+        const void *buff = nullptr;
+        size_t size = 0;
+        int64_t offset = 0;
+        const int r = archive_read_data_block(ar, &buff, &size, &offset);
+        if (r == ARCHIVE_EOF) return 0;
+        if (r != ARCHIVE_OK) {
+            Logger::LogMsg(Logger::L_ERR, kComponent,
+                           "[ERROR] extractor(%d): archive_read_data_block failed: '%s'\n",
+                           __LINE__, ErrorText(ar));
+            return -1;
+        }
+        if (archive_write_data_block(aw, buff, size, offset) != ARCHIVE_OK) {
+            Logger::LogMsg(Logger::L_ERR, kComponent,
+                           "[ERROR] extractor(%d): archive_write_data_block failed: '%s'\n",
+                           __LINE__, ErrorText(aw));
+            return -1;
+        }
+    }
+}
+
+int Extractor::Count() const {
+    if (target.empty() || source.empty()) {
+        Logger::LogMsg(Logger::L_ERR, kComponent, "[ERROR] extractor(%d): Invalid argument\n",
+                       __LINE__);
+        return -1;
+    }
+    Reader reader = OpenForScan(source);
+    if (!reader) return -1;
+
+    int count = 0;
+    struct archive_entry *entry = nullptr;
+    while (archive_read_next_header(reader.get(), &entry) == ARCHIVE_OK) {
+        ++count;
+        archive_read_data_skip(reader.get());
+    }
+    return count;
+}
+
+int Extractor::List() const {
+    if (target.empty() || source.empty()) {
+        Logger::LogMsg(Logger::L_ERR, kComponent, "[ERROR] extractor(%d): Invalid argument\n",
+                       __LINE__);
+        return -1;
+    }
+    Reader reader = OpenForScan(source);
+    if (!reader) return -1;
+
+    struct archive_entry *entry = nullptr;
+    while (archive_read_next_header(reader.get(), &entry) == ARCHIVE_OK) {
+        const char *name = archive_entry_pathname(entry);
+        printf("%s\n", name ? name : "");
+        fflush(stdout);
+        archive_read_data_skip(reader.get());
+    }
+    archive_read_close(reader.get());
+    return 0;
+}
+
+int Extractor::Extract() {
+    if (source.empty() || target.empty()) {
+        Logger::LogMsg(Logger::L_ERR, kComponent, "[ERROR] extractor(%d): Invalid Argument\n",
+                       __LINE__);
+        return -1;
+    }
+    Logger::LogMsg(Logger::L_DEBUG, kComponent,
+                   "[DEBUG] extractor(%d): decompress from '%s' to '%s'\n", __LINE__,
+                   source.c_str_utf8(), target.c_str_utf8());
+    Notify_Adapter::GetInstance().UpdateDialogText(
+        StrTable::LoadStr(StrTable::desc_trwd_env_preparing));
+
+    const int total = Count();
+    if (total <= 0) {
+        Logger::LogMsg(Logger::L_ERR, kComponent,
+                       "[ERROR] extractor(%d): Failed to calculate total file numbers, ret: %d\n",
+                       __LINE__, total);
+        return -1;
+    }
+
+    // The writer checks, and with UNLINK removes, every symbolic link on the
+    // absolute paths it is given, the target's own ancestors included (a home
+    // directory reached through a link). Under the canonical path of the
+    // target it can only meet links that the archive itself created.
+    std::unique_ptr<char, CharFree> resolved(realpath(target.c_str_utf8(), nullptr));
+    if (!resolved) {
+        Logger::LogMsg(Logger::L_ERR, kComponent,
+                       "[ERROR] extractor(%d): Failed to resolve target '%s' (%s)\n", __LINE__,
+                       target.c_str_utf8(), strerror(errno));
+        return -1;
+    }
+    const ustring prefix = ustring(resolved.get()) + "/";
+
+    // Declared first so that it is freed last: the reader goes first, then the
+    // writer, which sets the deferred directory modes as it is freed.
+    Writer writer;
+    Reader reader(archive_read_new());
+    if (!reader) {
+        Logger::LogMsg(Logger::L_ERR, kComponent,
+                       "[ERROR] extractor(%d): Allocate extractor failed\n", __LINE__);
+        return -1;
+    }
+    writer.reset(archive_write_disk_new());
+    if (!writer) {
+        Logger::LogMsg(Logger::L_ERR, kComponent,
+                       "[ERROR] extractor(%d): Allocate extractor failed\n", __LINE__);
+        return -1;
+    }
+
+    archive_write_disk_set_options(writer.get(), kWriteOptions);
+    SupportAllCompressions(reader.get());
+    archive_read_support_format_all(reader.get());
+
+    if (archive_read_open_filename(reader.get(), source.c_str_utf8(), kBlockSize) != ARCHIVE_OK) {
+        Logger::LogMsg(Logger::L_ERR, kComponent,
+                       "[ERROR] extractor(%d): Failed to read file '%s' ('%s')\n", __LINE__,
+                       source.c_str_utf8(), ErrorText(reader.get()));
+        return -1;
+    }
+
+    int progress = 0;
+    for (;;) {
+        struct archive_entry *entry = nullptr;
+        const int r = archive_read_next_header(reader.get(), &entry);
+        if (r == ARCHIVE_EOF) return 0;
+        if (r != ARCHIVE_OK) {
+            Logger::LogMsg(Logger::L_ERR, kComponent,
+                           "[ERROR] extractor(%d): archive_read_next_header failed: '%s'\n",
+                           __LINE__, ErrorText(reader.get()));
+            return -1;
+        }
+
+        const char *name = archive_entry_pathname(entry);
+        if (!name) {
+            Logger::LogMsg(Logger::L_ERR, kComponent,
+                           "[ERROR] extractor(%d): archive_entry_pathname failed", __LINE__);
+            return -1;
+        }
+        const ustring path = prefix + name;
+        archive_entry_set_pathname(entry, path.c_str_utf8());
+        // A hard link names another entry of the archive; left alone, the
+        // writer would look for it relative to the working directory.
+        // Symbolic-link bodies stay as they are.
+        if (const char *link = archive_entry_hardlink(entry)) {
+            const ustring link_path = prefix + link;
+            archive_entry_set_hardlink(entry, link_path.c_str_utf8());
+        }
+
+        if (archive_read_extract2(reader.get(), entry, writer.get()) != ARCHIVE_OK) {
+            Logger::LogMsg(Logger::L_ERR, kComponent,
+                           "[ERROR] extractor(%d): archive_read_extract2 failed: '%s'\n", __LINE__,
+                           ErrorText(writer.get()));
+            return -1;
+        }
+
+        ++progress;
+        Notify_Adapter::GetInstance().UpdateProgress(total, progress);
+
+        if (archive_write_finish_entry(writer.get()) != ARCHIVE_OK) {
+            Logger::LogMsg(Logger::L_ERR, kComponent,
+                           "[ERROR] extractor(%d): archive_write_finish_entry failed: '%s'\n",
+                           __LINE__, ErrorText(writer.get()));
+            return -1;
+        }
+    }
+}
