@@ -21,10 +21,44 @@ public:
         ustring icon_overlay_version;
     };
 
+    // Backups of the application directory are tried under this many names:
+    // A_tmp, A_tmp1 ... A_tmp9.
+    static const int MAX_RENAME_COUNT = 10;
+
     Service();
     virtual ~Service();
 
+    // Stops the running client named by the pid file. Never fails.
+    virtual void StopService() = 0;
     virtual void SetTimeout(int t);
+    // Stops the client and replaces the per-user copy from the package.
+    // Returns 0 when the new copy is in place, -1 otherwise.
+    virtual int HandlePackageUpgrade() = 0;
+    // Starts the per-user client.
+    virtual void PostUpgrade() = 0;
+    // Reads and logs both version files.
+    virtual void PreUpgrade() = 0;
+    // Whether the per-user copy must be (re)installed.
+    virtual bool IsNeedUpgrade() = 0;
+    // Unpacks the package into the per-user application directory, creating
+    // it first. Returns 0, or -1 when the directory cannot be created or the
+    // extraction fails (what was written stays).
+    virtual int ExtractPackage();
+    // Read the "Version" section of the per-user / system-wide "INFO" file
+    // into source_version / target_version. Absent keys leave their member
+    // as it was.
+    virtual void LoadSourceVersion();
+    virtual void LoadTargetVersion();
+    // Moves the old copy aside under a free backup name, extracts the
+    // package, and puts the old copy back when that fails. On success every
+    // backup name tried is removed. Returns 0 when the new copy is in place.
+    virtual int PrepareUserEnv();
+
+    // Removes <user install>/app, the application folder of older releases.
+    void RemoveAgedFolders();
+    // Copies a file, or a directory tree, from `src` to `dest`. Returns 0, or
+    // -1 at the first entry that cannot be copied (what was copied stays).
+    int FSCopyPath(const ustring &src, const ustring &dest);
 
     // The home directory as the toolkit reports it ("/" when HOME is unset).
     static ustring GetUserInstallPath();

@@ -1,5 +1,113 @@
 #include "linux/linux-service.h"
 
+#include <errno.h>
+#include <limits.h>
+#include <signal.h>
+#include <stdlib.h>
+#include <string.h>
+#include <unistd.h>
+
+#include <sys/stat.h>
+
+#include <string>
+#include <vector>
+
+#include <QProcess>
+#include <QString>
+#include <QStringList>
+
+#include "file/file-op.h"
+#include "log.h"
+
+namespace {
+
+const char kComponent[] = "service_debug";
+
+LinuxService::KillFunction g_kill = nullptr;
+
+int SendSignal(pid_t pid, int sig) { return g_kill ? g_kill(pid, sig) : kill(pid, sig); }
+
+// A build number as atoi reads it (leading white space, optional sign,
+// digits), clamped to the range of int instead of overflowing.
+int BuildNumber(const ustring &text) {
+    if (text.empty()) return 0;
+    errno = 0;
+    long long value = strtoll(text.c_str(), nullptr, 10);
+    if (value > INT_MAX) return INT_MAX;
+    if (value < INT_MIN) return INT_MIN;
+    return static_cast<int>(value);
+}
+
+// The process id in the pid file's "pid" value, or 0 when the value is not a
+// usable id of an ordinary process: missing, empty, not a number, 0 or
+// negative (process groups), 1 (init) or out of range.
+pid_t PidFromText(const ustring &text) {
+    const char *s = text.c_str();
+    while (*s == ' ' || (*s >= '\t' && *s <= '\r')) ++s;
+    if (*s < '0' || *s > '9') return 0;
+    errno = 0;
+    long long value = strtoll(s, nullptr, 10);
+    if (errno == ERANGE || value <= 1 || value > INT_MAX) return 0;
+    return static_cast<pid_t>(value);
+}
+
+// Reads a whole /proc file; empty when it cannot be read.
+std::string ReadProcFile(const std::string &path) {
+    std::string text;
+    FILE *f = fopen(path.c_str(), "re");
+    if (!f) return text;
+    char buf[4096];
+    size_t n;
+    while ((n = fread(buf, 1, sizeof buf, f)) > 0) text.append(buf, n);
+    fclose(f);
+    return text;
+}
+
+bool IsInside(const std::string &path, const std::vector<ustring> &dirs) {
+    for (const ustring &dir : dirs)
+        if (FSIsParentFolder(dir, ustring(path))) return true;
+    return false;
+}
+
+enum class ProcessCheck { kGone, kNotClient, kClient };
+
+// Whether `pid` is a process of this user whose executable, or one of whose
+// command-line arguments, lies inside `app_dir`. A pid file can outlive the
+// client, and its number can then belong to an unrelated program.
+ProcessCheck CheckClientProcess(pid_t pid, const ustring &app_dir) {
+    const std::string proc = "/proc/" + std::to_string(pid);
+    struct stat st;
+    if (stat(proc.c_str(), &st) != 0) return ProcessCheck::kGone;
+    if (st.st_uid != getuid()) return ProcessCheck::kNotClient;
+
+    std::vector<ustring> dirs{app_dir};
+    char real[PATH_MAX];
+    if (realpath(app_dir.c_str(), real) && ustring(real) != app_dir) dirs.push_back(ustring(real));
+
+    char exe[PATH_MAX];
+    ssize_t n = readlink((proc + "/exe").c_str(), exe, sizeof exe - 1);
+    if (n > 0) {
+        exe[n] = '\0';
+        if (IsInside(exe, dirs)) return ProcessCheck::kClient;
+    }
+    // A client run through an interpreter shows the interpreter as its
+    // executable; its script is among the arguments.
+    const std::string cmdline = ReadProcFile(proc + "/cmdline");
+    for (size_t start = 0; start < cmdline.size();) {
+        size_t end = cmdline.find('\0', start);
+        if (end == std::string::npos) end = cmdline.size();
+        std::string arg = cmdline.substr(start, end - start);
+        if (!arg.empty() && arg[0] == '/') {
+            if (IsInside(arg, dirs)) return ProcessCheck::kClient;
+            if (realpath(arg.c_str(), real) && IsInside(real, dirs)) return ProcessCheck::kClient;
+        }
+        start = end + 1;
+    }
+    return ProcessCheck::kNotClient;
+}
+
+}  // namespace
+
 LinuxService::LinuxService() {
     timeout = 10000;
     per_user_install_path = GetUserTarrowindAppInstallPath();
@@ -10,4 +118,106 @@ LinuxService::~LinuxService() {}
 LinuxService &LinuxService::GetInstace() {
     static LinuxService instance;
     return instance;
+}
+
+void LinuxService::SetKillFunctionForTesting(KillFunction fn) { g_kill = fn; }
+
+void LinuxService::LoadTargetVerInfo() { Service::LoadTargetVersion(); }
+
+void LinuxService::LoadSourceVerInfo() { Service::LoadSourceVersion(); }
+
+void LinuxService::PreUpgrade() {
+    LoadTargetVerInfo();
+    LoadSourceVerInfo();
+    Logger::LogMsg(Logger::L_DEBUG, kComponent,
+                   "[DEBUG] linux/linux-service(%d): Source version: ('%s', '%s')\n", __LINE__,
+                   source_version.build_version.c_str(),
+                   source_version.icon_overlay_version.c_str());
+    Logger::LogMsg(Logger::L_DEBUG, kComponent,
+                   "[DEBUG] linux/linux-service(%d): Target version: ('%s', '%s')\n", __LINE__,
+                   target_version.build_version.c_str(),
+                   target_version.icon_overlay_version.c_str());
+}
+
+bool LinuxService::PerUserBinPathExist() {
+    const ustring bin = per_user_install_path + "/" + "bin" + "/" + "tarrowind-backup-ui";
+    return access(bin.c_str(), F_OK) == 0;
+}
+
+bool LinuxService::IsNeedUpgrade() {
+    int src_ver = 0;
+    int tgt_ver = 0;
+    bool need_upgrade = false;
+    if (!source_version.build_version.empty()) src_ver = BuildNumber(source_version.build_version);
+    if (!target_version.build_version.empty()) tgt_ver = BuildNumber(target_version.build_version);
+    Logger::LogMsg(Logger::L_DEBUG, kComponent,
+                   "[DEBUG] linux/linux-service(%d): source version = %d, target version = %d\n",
+                   __LINE__, src_ver, tgt_ver);
+    need_upgrade = tgt_ver > src_ver;
+    if (!PerUserBinPathExist()) need_upgrade = true;
+    return need_upgrade;
+}
+
+int LinuxService::HandlePackageUpgrade() {
+    if (PerUserBinPathExist()) {
+        Logger::LogMsg(Logger::L_DEBUG, kComponent,
+                       "[DEBUG] linux/linux-service(%d): local appdata exist\n", __LINE__);
+        StopService();
+    }
+    return PrepareUserEnv();
+}
+
+void LinuxService::StopService() {
+    const ustring ui_pid_file = GetUserTarrowindInstallPath() + "/ui.pid";
+    Config config;
+    if (!IsFileExist(ui_pid_file, false)) {
+        Logger::LogMsg(Logger::L_DEBUG, kComponent,
+                       "[DEBUG] linux/linux-service(%d): pid file '%s' does not exist, no need to "
+                       "terminate\n",
+                       __LINE__, ui_pid_file.c_str());
+        return;
+    }
+    if (config.read(ui_pid_file) < 0) {
+        Logger::LogMsg(Logger::L_NOTICE, kComponent,
+                       "[NOTE] linux/linux-service(%d): Failed to read pid file '%s', not exist ?\n",
+                       __LINE__, ui_pid_file.c_str());
+        return;
+    }
+    const pid_t pid = PidFromText(config["pid"]);
+    if (pid == 0) {
+        Logger::LogMsg(Logger::L_NOTICE, kComponent,
+                       "[NOTE] linux/linux-service(%d): pid file '%s' holds no usable pid, no need "
+                       "to terminate\n",
+                       __LINE__, ui_pid_file.c_str());
+        return;
+    }
+    const ProcessCheck check = CheckClientProcess(pid, per_user_install_path);
+    if (check == ProcessCheck::kGone) return;  // the client is not running
+    if (check == ProcessCheck::kNotClient) {
+        Logger::LogMsg(Logger::L_NOTICE, kComponent,
+                       "[NOTE] linux/linux-service(%d): pid file '%s' is stale: process %d is not "
+                       "the client, not terminating it\n",
+                       __LINE__, ui_pid_file.c_str(), static_cast<int>(pid));
+        return;
+    }
+
+    if (SendSignal(pid, SIGTERM) != 0) {
+        if (errno == ESRCH) return;
+        Logger::LogMsg(Logger::L_ERR, kComponent, "[ERROR] linux/linux-service(%d): kill: %s (%d)\n",
+                       __LINE__, strerror(errno), errno);
+    }
+    for (int second = 0; second < 5; ++second) {
+        if (SendSignal(pid, 0) != 0 && errno == ESRCH) return;
+        sleep(1);
+    }
+    SendSignal(pid, SIGKILL);
+}
+
+void LinuxService::PostUpgrade() { LaunchPerUserBin(); }
+
+int LinuxService::LaunchPerUserBin() {
+    // Program and argument go separately, so that a path with spaces works.
+    const ustring script = per_user_install_path + "/package/start-stop";
+    QProcess::execute(QString::fromUtf8(script.c_str()), QStringList{"start"});
+    return 0;
 }

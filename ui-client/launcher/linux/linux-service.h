@@ -2,6 +2,7 @@
 #define UI_CLIENT_LAUNCHER_LINUX_LINUX_SERVICE_H
 
 #include <stdio.h>
+#include <sys/types.h>
 #include <string.h>
 
 #include <map>
@@ -138,11 +139,38 @@ public:
     LinuxService();
     ~LinuxService() override;
 
+    // Sends SIGTERM to the client named by "<user install>/ui.pid", waits
+    // about five seconds for it to end, then sends SIGKILL. Signals nothing
+    // when the file holds no usable pid or names a process that is not this
+    // user's client. Blocks the calling thread while it waits.
+    void StopService() override;
+    int HandlePackageUpgrade() override;
+    void PostUpgrade() override;
+    void PreUpgrade() override;
+    // True when the package's build number is higher than the installed one,
+    // or when the per-user client executable is missing.
+    bool IsNeedUpgrade() override;
+
     // The process-wide instance, built on first use.
     static LinuxService &GetInstace();
 
+    // Whether <app>/bin/tarrowind-backup-ui exists (a dangling link does not).
+    bool PerUserBinPathExist();
+    // Runs "<app>/package/start-stop start" and waits until it ends. Always 0.
+    int LaunchPerUserBin();
+    void LoadTargetVerInfo();
+    void LoadSourceVerInfo();
+
     int GetTimeout() const { return timeout; }
     const ustring &GetPerUserInstallPath() const { return per_user_install_path; }
+    const VersionInfo &GetSourceVersion() const { return source_version; }
+    const VersionInfo &GetTargetVersion() const { return target_version; }
+
+    // Replaces the function that StopService signals processes with, so that
+    // tests can observe the signals instead of sending them. Null restores
+    // kill(2).
+    typedef int (*KillFunction)(pid_t pid, int sig);
+    static void SetKillFunctionForTesting(KillFunction fn);
 };
 
 #endif

@@ -1,0 +1,234 @@
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdio>
+
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "service_tree.h"
+#include "test_support.h"
+
+namespace {
+
+using testing_support::ReadFile;
+using testing_support::RunCommand;
+using testing_support::ServiceTree;
+using testing_support::WriteFile;
+
+bool Exists(const std::string &path) {
+    struct stat st;
+    return lstat(path.c_str(), &st) == 0;
+}
+
+int Count(const std::string &text, const std::string &what) {
+    int n = 0;
+    for (size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + 1)) ++n;
+    return n;
+}
+
+// Recursive listing with file contents' checksums: equal for identical trees.
+std::string TreeDigest(const std::string &dir) {
+    std::string out;
+    RunCommand("cd '" + dir +
+                   "' && find . -printf '%p %y %m %l\\n' | sort && find . -type f | sort | xargs "
+                   "md5sum",
+               &out);
+    return out;
+}
+
+struct VersionRow {
+    const char *name;
+    const char *installed_info;  // contents of A/INFO, or null for none
+    const char *package_info;    // contents of R/INFO, or null for none
+    bool executable;             // A/bin/tarrowind-backup-ui present
+    int need;
+};
+
+const VersionRow kVersionRows[] = {
+    {"EqualBuilds", "[Version]\nbuild_version=3320\n", "[Version]\nbuild_version=3320\n", true, 0},
+    {"HigherPackage", "[Version]\nbuild_version=3320\n", "[Version]\nbuild_version=3400\n", true, 1},
+    {"LowerPackage", "[Version]\nbuild_version=3400\n", "[Version]\nbuild_version=3320\n", true, 0},
+    {"MajorIgnored", "[Version]\nmajor_version=2\nbuild_version=500\n",
+     "[Version]\nmajor_version=3\nbuild_version=400\n", true, 0},
+    {"NoUserInfo", nullptr, "[Version]\nbuild_version=3320\n", true, 1},
+    {"NoSystemInfo", "[Version]\nbuild_version=3320\n", nullptr, true, 0},
+    {"MissingExecutable", "[Version]\nbuild_version=3320\n", "[Version]\nbuild_version=3320\n",
+     false, 1},
+    {"MissingExecutableNoSystemInfo", "[Version]\nbuild_version=3320\n", nullptr, false, 1},
+    {"TrailingLettersIgnored", "[Version]\nbuild_version=3320abc\n",
+     "[Version]\nbuild_version=3320\n", true, 0},
+    {"QuotedValue", "[Version]\nbuild_version=\"3320\"\n", "[Version]\nbuild_version=3321\n", true,
+     1},
+    {"KeyOutsideSection", "build_version=9000\n[Version]\nmajor_version=3\n",
+     "[Version]\nbuild_version=3320\n", true, 1},
+    {"HugePackageBuildClamped", "[Version]\nbuild_version=3320\n",
+     "[Version]\nbuild_version=99999999999\n", true, 1},
+    {"HugeInstalledBuildClamped", "[Version]\nbuild_version=99999999999\n",
+     "[Version]\nbuild_version=3320\n", true, 0},
+};
+
+class UpgradeDecision : public testing::TestWithParam<VersionRow> {};
+
+TEST_P(UpgradeDecision, ComparesBuildNumbersOnly) {
+    const VersionRow &row = GetParam();
+    ServiceTree tree;
+    tree.InstallApp("1");
+    if (row.installed_info)
+        WriteFile(tree.app() + "/INFO", row.installed_info);
+    else
+        remove((tree.app() + "/INFO").c_str());
+    if (row.package_info) WriteFile(tree.root() + "/INFO", row.package_info);
+    if (!row.executable) remove((tree.app() + "/bin/tarrowind-backup-ui").c_str());
+    tree.EnableDebugLog();
+
+    const auto r = tree.Run("versions");
+    ASSERT_EQ(0, r.status) << r.log;
+    EXPECT_NE(std::string::npos, r.out.find("need=" + std::to_string(row.need))) << r.out << r.log;
+    EXPECT_EQ(row.installed_info == nullptr,
+              r.log.find("): source does not exist\n") != std::string::npos)
+        << r.log;
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, UpgradeDecision, testing::ValuesIn(kVersionRows),
+                         [](const testing::TestParamInfo<VersionRow> &info) {
+                             return std::string(info.param.name);
+                         });
+
+TEST(UpgradeDecisionLog, FirstRunLogsPackageAndMissingSource) {
+    ServiceTree tree;
+    tree.MakePackage("3400");
+    tree.EnableDebugLog();
+    const auto r = tree.Run("versions");
+    EXPECT_NE(std::string::npos, r.log.find("target_version = (3, 1, 3400, 8)")) << r.log;
+    EXPECT_NE(std::string::npos, r.log.find("[INFO] tarrowind-service(")) << r.log;
+    EXPECT_NE(std::string::npos, r.log.find("): source does not exist\n")) << r.log;
+    EXPECT_NE(std::string::npos, r.log.find("Source version: ('', '')")) << r.log;
+    EXPECT_NE(std::string::npos, r.log.find("source version = 0, target version = 3400")) << r.log;
+    EXPECT_NE(std::string::npos, r.out.find("need=1"));
+}
+
+TEST(PrepareUserEnv, FirstInstall) {
+    ServiceTree tree;
+    tree.MakePackage("3400");
+    const auto r = tree.Run("prepare");
+    EXPECT_NE(std::string::npos, r.out.find("result=0")) << r.log;
+    EXPECT_NE(std::string::npos, ReadFile(tree.app() + "/INFO").find("build_version=3400"));
+    struct stat st;
+    ASSERT_EQ(0, stat((tree.app() + "/bin/tarrowind-backup-ui").c_str(), &st));
+    EXPECT_TRUE(st.st_mode & S_IXUSR) << "the client must stay executable";
+    ASSERT_EQ(0, lstat((tree.app() + "/lib/libclient.so").c_str(), &st));
+    EXPECT_TRUE(S_ISLNK(st.st_mode));
+    EXPECT_FALSE(Exists(tree.app() + "_tmp"));
+}
+
+TEST(PrepareUserEnv, UpgradeReplacesTheOldCopyAndRemovesTheBackup) {
+    ServiceTree tree;
+    tree.InstallApp("3320");
+    WriteFile(tree.app() + "/old-only", "old");
+    tree.MakePackage("3400");
+    const auto r = tree.Run("prepare");
+    EXPECT_NE(std::string::npos, r.out.find("result=0")) << r.log;
+    EXPECT_NE(std::string::npos, ReadFile(tree.app() + "/INFO").find("build_version=3400"));
+    EXPECT_FALSE(Exists(tree.app() + "/old-only")) << "the new copy is not merged into the old";
+    EXPECT_FALSE(Exists(tree.app() + "_tmp"));
+}
+
+TEST(PrepareUserEnv, TakenBackupNamesAreSkippedAndAllRemovedAfterSuccess) {
+    ServiceTree tree;
+    tree.InstallApp("3320");
+    WriteFile(tree.app() + "_tmp/left", "x");
+    WriteFile(tree.app() + "_tmp1/left", "x");
+    tree.MakePackage("3400");
+    const auto r = tree.Run("prepare");
+    EXPECT_NE(std::string::npos, r.out.find("result=0")) << r.log;
+    EXPECT_EQ(2, Count(r.log, "failed to backup app from")) << r.log;
+    EXPECT_NE(std::string::npos, r.log.find("-> '" + tree.app() + "_tmp1'")) << r.log;
+    for (const char *suffix : {"_tmp", "_tmp1", "_tmp2"})
+        EXPECT_FALSE(Exists(tree.app() + suffix)) << suffix;
+}
+
+TEST(PrepareUserEnv, AllBackupNamesTakenLeavesTheCopyAlone) {
+    ServiceTree tree;
+    tree.InstallApp("3320");
+    WriteFile(tree.app() + "_tmp/left", "x");
+    for (int i = 1; i <= 9; ++i) WriteFile(tree.app() + "_tmp" + std::to_string(i) + "/left", "x");
+    tree.MakePackage("3400");
+    const std::string before = TreeDigest(tree.app());
+    const auto r = tree.Run("prepare");
+    EXPECT_NE(std::string::npos, r.out.find("result=-1")) << r.log;
+    EXPECT_EQ(11, Count(r.log, "failed to backup app from")) << r.log;
+    EXPECT_EQ(1, Count(r.log, "' at max retries, exiting\n")) << r.log;
+    EXPECT_EQ(before, TreeDigest(tree.app()));
+}
+
+TEST(PrepareUserEnv, FailedExtractionRestoresTheOldCopy) {
+    ServiceTree tree;
+    tree.InstallApp("3320");
+    WriteFile(tree.app() + "/old-only", "old data");
+    tree.MakeCorruptPackage();
+    const std::string before = TreeDigest(tree.app());
+    const auto r = tree.Run("prepare");
+    EXPECT_NE(std::string::npos, r.out.find("result=-1")) << r.log;
+    EXPECT_NE(std::string::npos,
+              r.log.find("Failed to extract package, rollback to old installation\n"))
+        << r.log;
+    EXPECT_EQ(before, TreeDigest(tree.app()));
+    EXPECT_FALSE(Exists(tree.app() + "_tmp"));
+}
+
+TEST(PrepareUserEnv, FailedFirstInstallKeepsThePartialCopy) {
+    ServiceTree tree;
+    tree.MakeCorruptPackage();
+    const auto r = tree.Run("prepare");
+    EXPECT_NE(std::string::npos, r.out.find("result=-1")) << r.log;
+    EXPECT_NE(std::string::npos,
+              r.log.find("Failed to extract package, and no old installation to rollback\n"))
+        << r.log;
+    EXPECT_TRUE(Exists(tree.app() + "/INFO")) << "entries before the damage stay";
+}
+
+TEST(RemoveAgedFolders, RemovesTheFolderAndLogsEveryRun) {
+    ServiceTree tree;
+    WriteFile(tree.user() + "/app/bin/old", "x");
+    tree.EnableDebugLog();
+    for (int run = 0; run < 2; ++run) {
+        const auto r = tree.Run("aged");
+        EXPECT_NE(std::string::npos,
+                  r.log.find("removing aged app folder " + tree.user() + "/app\n"))
+            << "run " << run << ": " << r.log;
+        EXPECT_FALSE(Exists(tree.user() + "/app"));
+    }
+}
+
+TEST(FSCopyPath, CopiesFilesAndTreesAndStopsAtAFailingChild) {
+    ServiceTree tree;
+    const std::string src = tree.scratch("src");
+    WriteFile(src + "/a.txt", "alpha");
+    WriteFile(src + "/sub/deeper/b.txt", "beta");
+
+    auto r = tree.Run("copy '" + src + "/a.txt' '" + tree.scratch("single.txt") + "'");
+    EXPECT_NE(std::string::npos, r.out.find("result=0")) << r.log;
+    EXPECT_EQ("alpha", ReadFile(tree.scratch("single.txt")));
+
+    r = tree.Run("copy '" + src + "' '" + tree.scratch("copy") + "'");
+    EXPECT_NE(std::string::npos, r.out.find("result=0")) << r.log;
+    EXPECT_EQ("beta", ReadFile(tree.scratch("copy/sub/deeper/b.txt")));
+
+    r = tree.Run("copy '" + tree.scratch("missing") + "' '" + tree.scratch("x") + "'");
+    EXPECT_NE(std::string::npos, r.out.find("result=-1"));
+    EXPECT_NE(std::string::npos, r.log.find("FSCopyPath: source path '")) << r.log;
+
+    // A dangling link cannot be opened for copying.
+    ASSERT_EQ(0, symlink("nowhere", (src + "/sub/broken").c_str()));
+    r = tree.Run("copy '" + src + "' '" + tree.scratch("copy2") + "'");
+    EXPECT_NE(std::string::npos, r.out.find("result=-1")) << r.log;
+    EXPECT_NE(std::string::npos, r.log.find("FSCopyPath: failed to copy from '" + src +
+                                            "/sub/broken' to '" + tree.scratch("copy2") +
+                                            "/sub/broken'"))
+        << r.log;
+}
+
+}  // namespace
