@@ -2,12 +2,48 @@
 
 #include <climits>
 
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QEvent>
 #include <QFont>
 #include <QIcon>
+#include <QKeyEvent>
 #include <QString>
 
+#include "adapter.h"
+#include "linux/linux-service.h"
+#include "log.h"
 #include "tarrowind-service.h"
 #include "texts/strtab.h"
+
+namespace {
+
+const char kComponent[] = "launcher_debug";
+
+// Keeps the user from closing the dialog (window manager close button,
+// Escape) while it exists: the service sequence cannot be cancelled, and the
+// worker thread must not be destroyed while it runs. The dialog disappears
+// when the sequence is done.
+class CloseRequestFilter : public QObject {
+public:
+    bool eventFilter(QObject *watched, QEvent *event) override {
+        if (event->type() == QEvent::Close) {
+            event->ignore();
+            return true;
+        }
+        if (event->type() == QEvent::KeyPress &&
+            static_cast<QKeyEvent *>(event)->key() == Qt::Key_Escape)
+            return true;
+        return QObject::eventFilter(watched, event);
+    }
+};
+
+CloseRequestFilter &GetCloseRequestFilter() {
+    static CloseRequestFilter filter;
+    return filter;
+}
+
+}  // namespace
 
 ProcessingProgressDialog::ProcessingProgressDialog() : QProgressDialog(nullptr, Qt::WindowFlags()) {
     QFont font("Arial");
@@ -37,3 +73,91 @@ ProcessingProgressDialog::ProcessingProgressDialog() : QProgressDialog(nullptr, 
 }
 
 ProcessingProgressDialog::~ProcessingProgressDialog() {}
+
+void HandlerThread::run() { exec(); }
+
+Worker::Worker() : QObject(nullptr), m_handler_thread(nullptr), m_service(nullptr) {
+    m_service = new LinuxService;
+    m_handler_thread = new HandlerThread;
+    moveToThread(m_handler_thread);
+}
+
+Worker::~Worker() {
+    if (m_handler_thread) delete m_handler_thread;
+    if (m_service) delete m_service;
+}
+
+void Worker::StartThread() { m_handler_thread->start(QThread::InheritPriority); }
+
+void Worker::QuitThread() { m_handler_thread->quit(); }
+
+void Worker::JoinThread() { m_handler_thread->wait(ULONG_MAX); }
+
+void Worker::HandleServicce() {
+    Logger::LogMsg(Logger::L_DEBUG, kComponent, "[DEBUG] launcher(%d): running\n", 86);
+    m_service->PreUpgrade();
+    if (m_service->IsNeedUpgrade()) {
+        emit sigShowMsg();
+        const int rc = m_service->HandlePackageUpgrade();
+        if (rc != 0) {
+            Logger::LogMsg(Logger::L_ERR, kComponent,
+                           "[ERROR] launcher(%d): Failed to upgrade package\n", 98);
+        } else {
+            emit sigUpdateProgress(100, 100);
+            emit sigSetLabelText(StrTable::LoadStr(StrTable::desc_trwd_env_preparation_done));
+        }
+    } else {
+        Logger::LogMsg(Logger::L_DEBUG, kComponent, "[DEBUG] launcher(%d): no need to upgrade\n",
+                       91);
+    }
+    m_service->RemoveAgedFolders();
+    m_service->PostUpgrade();
+    Logger::LogMsg(Logger::L_DEBUG, kComponent, "[DEBUG] launcher(%d): done\n", 114);
+    emit sigServiceDone();
+}
+
+Launcher::Launcher() : QObject(nullptr), m_worker(nullptr), m_progress(nullptr) {
+    m_worker = new Worker;
+    m_progress = new ProcessingProgressDialog;
+    m_progress->setCancelButton(nullptr);
+    m_progress->setAutoReset(false);
+    m_progress->installEventFilter(&GetCloseRequestFilter());
+
+    connect(this, SIGNAL(sigStart()), m_worker, SLOT(HandleServicce()), Qt::AutoConnection);
+    connect(m_worker, SIGNAL(sigShowMsg()), this, SLOT(ShowMsgBox()), Qt::AutoConnection);
+    connect(m_worker, SIGNAL(sigServiceDone()), this, SLOT(LaunchDone()), Qt::AutoConnection);
+    connect(m_worker, SIGNAL(sigUpdateProgress(int, int)), this, SLOT(UpdateProgress(int, int)),
+            Qt::AutoConnection);
+    connect(m_worker, SIGNAL(sigSetLabelText(QString)), this, SLOT(SetLabelText(QString)),
+            Qt::AutoConnection);
+    connect(&Notify_Adapter::GetInstance(), SIGNAL(sigUpdateProgress(int, int)), this,
+            SLOT(UpdateProgress(int, int)), Qt::AutoConnection);
+    connect(&Notify_Adapter::GetInstance(), SIGNAL(sigUpdateDialogText(QString)), this,
+            SLOT(SetLabelText(QString)), Qt::AutoConnection);
+}
+
+Launcher::~Launcher() {
+    if (m_worker) delete m_worker;
+    if (m_progress) delete m_progress;
+}
+
+void Launcher::Run() { m_worker->StartThread(); }
+
+void Launcher::Start() { emit sigStart(); }
+
+void Launcher::UpdateProgress(int total, int steps) {
+    if (total <= 0) return;  // no meaningful percentage; never divide by zero
+    m_progress->setValue(static_cast<int>(static_cast<long long>(steps) * 100 / total));
+}
+
+void Launcher::SetLabelText(const QString &label) { m_progress->setLabelText(label); }
+
+void Launcher::ShowMsgBox() { m_progress->show(); }
+
+void Launcher::LaunchDone() {
+    m_progress->setValue(100);
+    m_progress->hide();
+    m_worker->QuitThread();
+    m_worker->JoinThread();
+    QCoreApplication::quit();
+}

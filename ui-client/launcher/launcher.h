@@ -1,7 +1,12 @@
 #ifndef UI_CLIENT_LAUNCHER_LAUNCHER_H
 #define UI_CLIENT_LAUNCHER_LAUNCHER_H
 
+#include <QObject>
 #include <QProgressDialog>
+#include <QString>
+#include <QThread>
+
+class Service;
 
 // The launcher's only window: a fixed-width, window-modal progress dialog
 // with one status line and a percentage bar (range 0 to 100). It is built
@@ -13,6 +18,80 @@ class ProcessingProgressDialog : public QProgressDialog {
 public:
     ProcessingProgressDialog();
     ~ProcessingProgressDialog() override;
+};
+
+// The worker's thread: runs nothing but its event loop, so that queued calls
+// to objects living in it run there.
+class HandlerThread : public QThread {
+    Q_OBJECT
+
+protected:
+    void run() override;
+};
+
+// Drives the installation service on its own thread: versions, the upgrade
+// decision, the upgrade, the aged folder, the start of the client. It never
+// touches a widget; what it wants shown travels as signals.
+class Worker : public QObject {
+    Q_OBJECT
+
+public:
+    // Creates the service and the thread, and moves itself to that thread.
+    Worker();
+    ~Worker() override;
+
+    void StartThread();
+    void QuitThread();
+    // Waits, without time limit, until the thread has finished.
+    void JoinThread();
+
+signals:
+    void sigServiceDone();
+    void sigShowMsg();
+    void sigUpdateProgress(int, int);
+    void sigSetLabelText(const QString &);
+
+public slots:
+    // The whole service sequence. Runs on the worker thread.
+    void HandleServicce();
+
+private:
+    HandlerThread *m_handler_thread;
+    Service *m_service;
+};
+
+// The controller on the main thread: owns the worker and the dialog, applies
+// the worker's reports to the dialog, and ends the event loop when the
+// sequence is done.
+class Launcher : public QObject {
+    Q_OBJECT
+
+public:
+    // Creates the worker and the hidden dialog and makes every connection.
+    // REQUIRES: the string table is filled.
+    Launcher();
+    ~Launcher() override;
+
+    // Starts the worker thread.
+    void Run();
+    // Queues the service sequence to the worker thread.
+    void Start();
+
+signals:
+    void sigStart();
+
+public slots:
+    // Shows 100 %, hides the dialog, ends and joins the worker thread, and
+    // quits the application's event loop.
+    void LaunchDone();
+    // Sets the dialog to steps * 100 / total. REQUIRES: total > 0.
+    void UpdateProgress(int total, int steps);
+    void SetLabelText(const QString &label);
+    void ShowMsgBox();
+
+private:
+    Worker *m_worker;
+    ProcessingProgressDialog *m_progress;
 };
 
 #endif
