@@ -1,6 +1,10 @@
 #include "tarrowind-service.h"
 
+#include <errno.h>
+#include <fcntl.h>
 #include <stdio.h>
+#include <string.h>
+#include <unistd.h>
 
 #include <QCoreApplication>
 #include <QDir>
@@ -56,9 +60,10 @@ ustring GetAppBackupDir(const ustring &app_dir, int tries) {
     if (tries == 0) return base;
     char tries_str[8];
     if (snprintf(tries_str, sizeof tries_str, "%d", tries) < 0) {
-        Logger::LogMsg(Logger::L_ERR, kComponent,
-                       "[ERROR] tarrowind-service(%d): snprintf failed (continuing without postfix)",
-                       __LINE__);
+        Logger::LogMsg(
+            Logger::L_ERR, kComponent,
+            "[ERROR] tarrowind-service(%d): snprintf failed (continuing without postfix)",
+            __LINE__);
         tries_str[0] = '\0';
     }
     return base + tries_str;
@@ -79,12 +84,68 @@ void ReadVersionFile(const ustring &path, Service::VersionInfo &info) {
         {"icon_overlay_version", &Service::VersionInfo::icon_overlay_version},
     };
     for (const auto &f : fields) {
-        if (settings.contains(f.key)) info.*f.member = FromQString(settings.value(f.key).toString());
+        if (settings.contains(f.key))
+            info.*f.member = FromQString(settings.value(f.key).toString());
     }
     settings.endGroup();
 }
 
+// "<app_dir>.incomplete": exists exactly while the application directory may
+// hold a partial copy, so that an upgrade interrupted at any moment (logout,
+// power loss, a killed process) is redone by the next run.
+ustring IncompleteMarker(const ustring &app_dir) { return app_dir + ".incomplete"; }
+
+// Flushes a directory's entries (renames, creations, removals) to disk.
+int SyncDirectory(const ustring &dir) {
+    const int fd = open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return -1;
+    const int rc = fsync(fd);
+    close(fd);
+    return rc;
+}
+
+// Flushes everything written to the file system that holds `path`.
+int SyncFileSystem(const ustring &path) {
+    const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return -1;
+    const int rc = syncfs(fd);
+    close(fd);
+    return rc;
+}
+
+// Creates the marker and makes it durable. Returns 0 / -1.
+int CreateMarker(const ustring &marker) {
+    const int fd = open(marker.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    if (fd < 0) return -1;
+    const int rc = fsync(fd);
+    close(fd);
+    if (rc != 0) return -1;
+    return SyncDirectory(FSParentPath(marker));
+}
+
+// Removes the marker and makes the removal durable.
+void RemoveMarker(const ustring &marker) {
+    FSRemove(marker, false);
+    SyncDirectory(FSParentPath(marker));
+}
+
 }  // namespace
+
+bool Service::IsAppIncomplete() const {
+    return IsFileExist(IncompleteMarker(per_user_install_path), false);
+}
+
+void Service::RemoveLeftoverBackups() {
+    for (int i = 0; i < MAX_RENAME_COUNT; ++i) {
+        const ustring backup = GetAppBackupDir(per_user_install_path, i);
+        if (!IsFileExist(backup, false)) continue;
+        Logger::LogMsg(Logger::L_INFO, kComponent,
+                       "[INFO] tarrowind-service(%d): removing backup '%s' left by an interrupted "
+                       "upgrade\n",
+                       __LINE__, backup.c_str());
+        FSRemove(backup, false);
+    }
+}
 
 void Service::LoadSourceVersion() {
     ustring path = GetUserTarrowindAppInstallPath() + "" + "/" + "INFO";
@@ -114,27 +175,49 @@ void Service::LoadTargetVersion() {
 int Service::PrepareUserEnv() {
     int rename_count = 0;
     const ustring app_dir = per_user_install_path;
+    const ustring marker = IncompleteMarker(app_dir);
     ustring backup_dir;
+
+    // A copy that carries no marker was complete before this upgrade began;
+    // only such a copy may lose the marker again when it is put back.
+    const bool was_complete = IsFileExist(app_dir, false) && !IsFileExist(marker, false);
+    if (FSMKDir(FSParentPath(app_dir), true) < 0 || CreateMarker(marker) != 0) {
+        Logger::LogMsg(Logger::L_ERR, kComponent,
+                       "[ERROR] tarrowind-service(%d): failed to create '%s': %s\n", __LINE__,
+                       marker.c_str(), strerror(errno));
+        return -1;
+    }
 
     if (IsFileExist(app_dir, false)) {
         for (;;) {
             backup_dir = GetAppBackupDir(app_dir, rename_count);
             if (FSRename(app_dir, backup_dir, false) == 0) break;
-            Logger::LogMsg(Logger::L_ERR, kComponent,
-                           "[ERROR] tarrowind-service(%d): failed to backup app from '%s' -> '%s'\n",
-                           __LINE__, app_dir.c_str(), backup_dir.c_str());
+            Logger::LogMsg(
+                Logger::L_ERR, kComponent,
+                "[ERROR] tarrowind-service(%d): failed to backup app from '%s' -> '%s'\n", __LINE__,
+                app_dir.c_str(), backup_dir.c_str());
             ++rename_count;
             if (rename_count >= MAX_RENAME_COUNT) {
                 Logger::LogMsg(Logger::L_ERR, kComponent,
                                "[ERROR] tarrowind-service(%d): failed to backup app from '%s' -> "
                                "'%s' at max retries, exiting\n",
                                __LINE__, app_dir.c_str(), backup_dir.c_str());
+                if (was_complete) RemoveMarker(marker);
                 return -1;
             }
         }
+        SyncDirectory(FSParentPath(app_dir));
     }
 
-    if (ExtractPackage() != 0) {
+    // The new copy must be on disk before the old one may be deleted.
+    int rc = ExtractPackage();
+    if (rc == 0 && (SyncFileSystem(app_dir) != 0 || SyncDirectory(FSParentPath(app_dir)) != 0)) {
+        Logger::LogMsg(Logger::L_ERR, kComponent,
+                       "[ERROR] tarrowind-service(%d): failed to flush '%s' to disk: %s\n",
+                       __LINE__, app_dir.c_str(), strerror(errno));
+        rc = -1;
+    }
+    if (rc != 0) {
         if (backup_dir.empty()) {
             Logger::LogMsg(Logger::L_ERR, kComponent,
                            "[ERROR] tarrowind-service(%d): Failed to extract package, and no old "
@@ -146,14 +229,18 @@ int Service::PrepareUserEnv() {
                            "old installation\n",
                            __LINE__);
             FSRemove(app_dir, false);
-            FSRename(backup_dir, app_dir, false);
+            if (FSRename(backup_dir, app_dir, false) == 0 &&
+                SyncDirectory(FSParentPath(app_dir)) == 0 && was_complete)
+                RemoveMarker(marker);
         }
         return -1;
     }
 
-    Logger::LogMsg(Logger::L_INFO, kComponent,
-                   "[INFO] tarrowind-service(%d): user installation is ready, removing backup app\n",
-                   __LINE__);
+    RemoveMarker(marker);
+    Logger::LogMsg(
+        Logger::L_INFO, kComponent,
+        "[INFO] tarrowind-service(%d): user installation is ready, removing backup app\n",
+        __LINE__);
     // Also removes lower-numbered names whose rename failed: leftovers of an
     // earlier run that stopped before its clean-up.
     for (int i = 0; i <= rename_count; ++i) FSRemove(GetAppBackupDir(app_dir, i), false);
@@ -198,9 +285,10 @@ int Service::FSCopyPath(const ustring &src, const ustring &dest) {
         return -1;
     }
     if (!info.isExist) {
-        Logger::LogMsg(Logger::L_ERR, kComponent,
-                       "[ERROR] tarrowind-service(%d): FSCopyPath: source path '%s' does not exist\n",
-                       __LINE__, src.c_str());
+        Logger::LogMsg(
+            Logger::L_ERR, kComponent,
+            "[ERROR] tarrowind-service(%d): FSCopyPath: source path '%s' does not exist\n",
+            __LINE__, src.c_str());
         return -1;
     }
     if (info.type != FT_DIR) return FSCopy(src, dest, false) == 0 ? 0 : -1;

@@ -52,10 +52,16 @@ public:
     // Moves the old copy aside under a free backup name, extracts the
     // package, and puts the old copy back when that fails. On success every
     // backup name tried is removed. Returns 0 when the new copy is in place.
+    // While it runs, "<application directory>.incomplete" exists on disk; it
+    // is removed once the new copy has been flushed to disk, or once a copy
+    // that was complete has been put back.
     virtual int PrepareUserEnv();
 
     // Removes <user install>/app, the application folder of older releases.
     void RemoveAgedFolders();
+    // Removes every backup name (A_tmp ... A_tmp9) that exists. Only for when
+    // the application directory is known to be complete.
+    void RemoveLeftoverBackups();
     // Copies a file, or a directory tree, from `src` to `dest`. Returns 0, or
     // -1 at the first entry that cannot be copied (what was copied stays).
     int FSCopyPath(const ustring &src, const ustring &dest);
@@ -75,6 +81,10 @@ public:
     static ustring GetUserTarrowindDataInstallPath();
 
 protected:
+    // Whether an upgrade of the application directory began and did not
+    // finish: the directory may hold a partial copy.
+    bool IsAppIncomplete() const;
+
     int timeout;
     ustring per_user_install_path;
     VersionInfo target_version;

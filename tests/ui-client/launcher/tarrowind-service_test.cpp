@@ -232,3 +232,83 @@ TEST(FSCopyPath, CopiesFilesAndTreesAndStopsAtAFailingChild) {
 }
 
 }  // namespace
+
+namespace {
+
+// An upgrade interrupted at any moment must be redone by the next run; the
+// marker beside the application directory records that one is under way.
+class InterruptedUpgrade : public testing::Test {
+protected:
+    std::string marker() const { return tree.app() + ".incomplete"; }
+    ServiceTree tree;
+};
+
+TEST_F(InterruptedUpgrade, NoMarkerAfterSuccessOrAfterRestoringACompleteCopy) {
+    tree.InstallApp("3320");
+    tree.MakePackage("3400");
+    EXPECT_NE(std::string::npos, tree.Run("prepare").out.find("result=0"));
+    EXPECT_FALSE(Exists(marker()));
+
+    tree.MakeCorruptPackage();
+    EXPECT_NE(std::string::npos, tree.Run("prepare").out.find("result=-1"));
+    EXPECT_FALSE(Exists(marker())) << "the restored copy was complete";
+    EXPECT_NE(std::string::npos, ReadFile(tree.app() + "/INFO").find("build_version=3400"));
+}
+
+TEST_F(InterruptedUpgrade, PartialFirstInstallIsRedoneAlthoughItsBuildMatches) {
+    tree.MakeCorruptPackage();
+    EXPECT_NE(std::string::npos, tree.Run("prepare").out.find("result=-1"));
+    ASSERT_TRUE(Exists(marker()));
+    // The partial copy already carries the package's INFO and executable.
+    ASSERT_TRUE(Exists(tree.app() + "/bin/tarrowind-backup-ui"));
+    const auto r = tree.Run("versions");
+    EXPECT_NE(std::string::npos, r.out.find("need=1")) << r.out;
+    EXPECT_NE(std::string::npos, r.log.find("did not finish, installing again")) << r.log;
+}
+
+TEST_F(InterruptedUpgrade, CrashAfterTheBackupIsRepairedByTheNextRun) {
+    // The state a run killed during extraction leaves: the old copy under
+    // the first backup name, a partial new copy, the marker.
+    tree.InstallApp("3320");
+    ASSERT_EQ(0, RunCommand("mv '" + tree.app() + "' '" + tree.app() + "_tmp'"));
+    WriteFile(tree.app() + "/INFO", "[Version]\nbuild_version=3400\n");
+    WriteFile(marker(), "");
+    tree.MakePackage("3400");
+
+    EXPECT_NE(std::string::npos, tree.Run("versions").out.find("need=1"));
+    const auto r = tree.Run("prepare");
+    EXPECT_NE(std::string::npos, r.out.find("result=0")) << r.log;
+    EXPECT_FALSE(Exists(marker()));
+    EXPECT_FALSE(Exists(tree.app() + "_tmp"));
+    EXPECT_FALSE(Exists(tree.app() + "_tmp1"));
+    EXPECT_TRUE(Exists(tree.app() + "/package/start-stop"));
+}
+
+TEST_F(InterruptedUpgrade, RestoringAPartialCopyKeepsTheMarker) {
+    WriteFile(tree.app() + "/INFO", "[Version]\nbuild_version=3400\n");
+    WriteFile(marker(), "");
+    tree.MakeCorruptPackage();
+    EXPECT_NE(std::string::npos, tree.Run("prepare").out.find("result=-1"));
+    EXPECT_TRUE(Exists(marker()));
+}
+
+TEST_F(InterruptedUpgrade, LeftoverBackupsGoWhenNoUpgradeIsDue) {
+    tree.InstallApp("3320");
+    tree.MakePackage("3320");
+    WriteFile(tree.app() + "_tmp/bin/old", "x");
+    WriteFile(tree.app() + "_tmp3/bin/old", "x");
+    tree.EnableDebugLog();
+    const auto r = tree.Run("versions");
+    EXPECT_NE(std::string::npos, r.out.find("need=0"));
+    EXPECT_FALSE(Exists(tree.app() + "_tmp"));
+    EXPECT_FALSE(Exists(tree.app() + "_tmp3"));
+    EXPECT_EQ(2, Count(r.log, "left by an interrupted upgrade")) << r.log;
+
+    // While an upgrade is due they may still hold the only complete copy.
+    WriteFile(tree.app() + "_tmp/bin/old", "x");
+    WriteFile(marker(), "");
+    EXPECT_NE(std::string::npos, tree.Run("versions").out.find("need=1"));
+    EXPECT_TRUE(Exists(tree.app() + "_tmp"));
+}
+
+}  // namespace

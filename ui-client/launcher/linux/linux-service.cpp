@@ -155,6 +155,16 @@ bool LinuxService::IsNeedUpgrade() {
                    __LINE__, src_ver, tgt_ver);
     need_upgrade = tgt_ver > src_ver;
     if (!PerUserBinPathExist()) need_upgrade = true;
+    if (IsAppIncomplete()) {
+        Logger::LogMsg(Logger::L_WARNING, kComponent,
+                       "[WARNING] linux/linux-service(%d): an earlier upgrade of '%s' did not "
+                       "finish, installing again\n",
+                       __LINE__, per_user_install_path.c_str());
+        need_upgrade = true;
+    }
+    // The copy is complete and stays: backups of an interrupted upgrade are
+    // of no further use.
+    if (!need_upgrade) RemoveLeftoverBackups();
     return need_upgrade;
 }
 
@@ -178,9 +188,10 @@ void LinuxService::StopService() {
         return;
     }
     if (config.read(ui_pid_file) < 0) {
-        Logger::LogMsg(Logger::L_NOTICE, kComponent,
-                       "[NOTE] linux/linux-service(%d): Failed to read pid file '%s', not exist ?\n",
-                       __LINE__, ui_pid_file.c_str());
+        Logger::LogMsg(
+            Logger::L_NOTICE, kComponent,
+            "[NOTE] linux/linux-service(%d): Failed to read pid file '%s', not exist ?\n", __LINE__,
+            ui_pid_file.c_str());
         return;
     }
     const pid_t pid = PidFromText(config["pid"]);
@@ -203,8 +214,9 @@ void LinuxService::StopService() {
 
     if (SendSignal(pid, SIGTERM) != 0) {
         if (errno == ESRCH) return;
-        Logger::LogMsg(Logger::L_ERR, kComponent, "[ERROR] linux/linux-service(%d): kill: %s (%d)\n",
-                       __LINE__, strerror(errno), errno);
+        Logger::LogMsg(Logger::L_ERR, kComponent,
+                       "[ERROR] linux/linux-service(%d): kill: %s (%d)\n", __LINE__,
+                       strerror(errno), errno);
     }
     for (int second = 0; second < 5; ++second) {
         if (SendSignal(pid, 0) != 0 && errno == ESRCH) return;

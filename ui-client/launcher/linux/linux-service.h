@@ -148,7 +148,9 @@ public:
     void PostUpgrade() override;
     void PreUpgrade() override;
     // True when the package's build number is higher than the installed one,
-    // or when the per-user client executable is missing.
+    // when the per-user client executable is missing, or when an earlier
+    // upgrade did not finish. When no upgrade is due, backups left by an
+    // interrupted upgrade are removed.
     bool IsNeedUpgrade() override;
 
     // The process-wide instance, built on first use.
