@@ -169,6 +169,23 @@ int CopyFile(const ustring &src, const ustring &dst, bool isDelOrigin, mode_t ds
     return 0;
 }
 
+// Calls fn(name) for every entry of directory `dir` but "." and "..", until
+// fn returns non-zero. Returns 0, or -1 when the directory cannot be read or
+// fn fails. The stream is closed on every path.
+template <typename Fn>
+int ForEachChild(const ustring &dir, Fn fn) {
+    ScopedDir stream(opendir(dir.c_str()));
+    if (!stream) return -1;
+    for (;;) {
+        errno = 0;
+        // One stream per call and thread: readdir is re-entrant for that use.
+        const struct dirent64 *ent = readdir64(stream.get());
+        if (!ent) return errno != 0 ? -1 : 0;
+        if (IsDotOrDotDot(ent->d_name)) continue;
+        if (fn(ent->d_name) != 0) return -1;
+    }
+}
+
 // Cross-device move of one entry whose type is already known.
 int MoveAcrossDevices(const ustring &from, const ustring &to, const FILE_INFO &info,
                       bool do_case_check) {
@@ -184,24 +201,10 @@ int MoveAcrossDevices(const ustring &from, const ustring &to, const FILE_INFO &i
         }
         case FT_DIR: {
             if (FSMKDir(to, true) != 0) return -3;
-            {
-                ScopedDir dir(opendir(from.c_str()));
-                if (!dir) return -3;
-                for (;;) {
-                    errno = 0;
-                    // One stream per call and thread: readdir is re-entrant
-                    // for that use.
-                    const struct dirent64 *ent = readdir64(dir.get());
-                    if (!ent) {
-                        if (errno != 0) return -3;
-                        break;
-                    }
-                    if (IsDotOrDotDot(ent->d_name)) continue;
-                    if (FSRename(from + "/" + ent->d_name, to + "/" + ent->d_name, do_case_check) !=
-                        0)
-                        return -3;
-                }
-            }
+            const int moved = ForEachChild(from, [&](const char *name) {
+                return FSRename(from + "/" + name, to + "/" + name, do_case_check);
+            });
+            if (moved != 0) return -3;
             // Applied last, so a read-only source directory could be filled.
             if (chmod(to.c_str(), permissions) != 0) return -3;
             return remove(from.c_str()) != 0 ? -3 : 0;
@@ -394,20 +397,10 @@ int FSRemove(const ustring &path, bool /*allowundo*/) {
     if (GetFileInfo(path, info) != 0) return -1;
     if (!info.isExist) return 0;
     if (info.type != FT_DIR) return remove(path.c_str()) != 0 ? -3 : 0;
-    {
-        ScopedDir dir(opendir(path.c_str()));
-        if (!dir) return -3;
-        for (;;) {
-            errno = 0;
-            const struct dirent64 *ent = readdir64(dir.get());
-            if (!ent) {
-                if (errno != 0) return -3;
-                break;
-            }
-            if (IsDotOrDotDot(ent->d_name)) continue;
-            if (FSRemove(path + "/" + ent->d_name, false) != 0) return -3;
-        }
-    }
+    const int removed = ForEachChild(path, [&](const char *name) {
+        return FSRemove(path + "/" + name, false);
+    });
+    if (removed != 0) return -3;
     return remove(path.c_str()) != 0 ? -3 : 0;
 }
 
