@@ -11,14 +11,19 @@
 
 #include <QApplication>
 #include <QByteArray>
+#include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDir>
+#include <QEvent>
 #include <QFile>
+#include <QGuiApplication>
 #include <QIcon>
+#include <QKeyEvent>
 #include <QObject>
 #include <QString>
 #include <QThread>
 #include <QTimer>
+#include <QWidget>
 
 #include "adapter.h"
 #include "texts/strtab.h"
@@ -151,6 +156,94 @@ TEST(NotifyAdapterTest, ReportsFromAnotherThreadArriveQueuedInOrder) {
     QCoreApplication::processEvents();
     EXPECT_EQ((std::vector<std::string>{"preparing", "1/3", "2/3", "3/3"}), seen);
     for (QThread *t : threads) EXPECT_EQ(QCoreApplication::instance()->thread(), t);
+}
+
+// The Launcher's dialog: the one ProcessingProgressDialog among the
+// top-level widgets.
+ProcessingProgressDialog *DialogOf(const Launcher &) {
+    ProcessingProgressDialog *found = nullptr;
+    for (QWidget *w : QApplication::topLevelWidgets()) {
+        if (auto *dialog = qobject_cast<ProcessingProgressDialog *>(w)) {
+            EXPECT_EQ(nullptr, found) << "more than one dialog";
+            found = dialog;
+        }
+    }
+    return found;
+}
+
+struct ProgressRow {
+    int total;
+    int steps;
+    int percent;
+};
+
+TEST(LauncherTest, UpdateProgressSetsTheTruncatedPercentage) {
+    Launcher launcher;
+    ProcessingProgressDialog *dialog = DialogOf(launcher);
+    ASSERT_NE(nullptr, dialog);
+    const ProgressRow rows[] = {{3, 1, 33}, {3, 2, 66}, {3, 3, 100}, {7, 3, 42}, {100, 100, 100}};
+    for (const ProgressRow &row : rows) {
+        launcher.UpdateProgress(row.total, row.steps);
+        EXPECT_EQ(row.percent, dialog->value()) << row.steps << "/" << row.total;
+        EXPECT_FALSE(dialog->isVisible());
+    }
+}
+
+// Records the Quit events that reach the application object.
+class QuitRecorder : public QObject {
+public:
+    bool eventFilter(QObject *watched, QEvent *event) override {
+        if (event->type() == QEvent::Quit) ++quits;
+        return QObject::eventFilter(watched, event);
+    }
+    int quits = 0;
+};
+
+// The service sequence cannot be cancelled, and the worker thread must not be
+// destroyed while it runs: closing the dialog (the window manager's close
+// button, Escape) while it shows must neither hide it nor end the event loop,
+// which the toolkit would otherwise do when its last window closes.
+TEST(LauncherTest, CloseRequestsNeitherHideTheDialogNorEndTheEventLoop) {
+    Launcher launcher;
+    ProcessingProgressDialog *dialog = DialogOf(launcher);
+    ASSERT_NE(nullptr, dialog);
+    ASSERT_TRUE(QGuiApplication::quitOnLastWindowClosed());
+
+    QuitRecorder recorder;
+    QCoreApplication::instance()->installEventFilter(&recorder);
+    bool last_window_closed = false;
+    QObject context;
+    QObject::connect(qApp, &QGuiApplication::lastWindowClosed, &context,
+                     [&] { last_window_closed = true; });
+
+    bool closed = true;
+    std::vector<std::string> hidden_after;
+    QTimer::singleShot(0, &context, [&] {
+        launcher.ShowMsgBox();
+        closed = dialog->close();
+        if (!dialog->isVisible()) hidden_after.push_back("close()");
+        QCloseEvent close;
+        QCoreApplication::sendEvent(dialog, &close);
+        if (!dialog->isVisible()) hidden_after.push_back("QCloseEvent");
+        QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+        QCoreApplication::sendEvent(dialog, &escape);
+        if (!dialog->isVisible()) hidden_after.push_back("Escape");
+        // Posted consequences (a quit, a deferred close) are delivered
+        // before this second zero timer fires.
+        QTimer::singleShot(0, &context, [&] {
+            if (!dialog->isVisible()) hidden_after.push_back("event loop");
+            QCoreApplication::exit(7);
+        });
+    });
+    const int result = QApplication::exec();
+    QCoreApplication::instance()->removeEventFilter(&recorder);
+
+    EXPECT_EQ(7, result);
+    EXPECT_FALSE(closed);
+    EXPECT_EQ(std::vector<std::string>{}, hidden_after);
+    EXPECT_FALSE(last_window_closed);
+    EXPECT_EQ(0, recorder.quits);
+    dialog->hide();
 }
 
 }  // namespace

@@ -1,0 +1,430 @@
+// End-to-end tests: the launcher installed by `cmake --install` into a
+// scratch prefix, run with a scratch home directory, checked by what a user
+// sees: the per-user copy, the running client, the log, the exit status and
+// the windows on a virtual X display.
+#include <signal.h>
+#include <stdlib.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <memory>
+#include <set>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "child_process.h"
+#include "launcher_install.h"
+#include "test_support.h"
+#include "x_display.h"
+
+namespace {
+
+using testing_support::BlockingStartScript;
+using testing_support::ChildProcess;
+using testing_support::KillProcessesWithEnvironment;
+using testing_support::LauncherInstall;
+using testing_support::ProcessAlive;
+using testing_support::ProcessExecutable;
+using testing_support::ReadFile;
+using testing_support::RunCommand;
+using testing_support::TreeDigest;
+using testing_support::WaitForFile;
+using testing_support::WaitForText;
+using testing_support::WriteFile;
+using testing_support::XvfbServer;
+
+const char kDialogTitle[] = "Tarrowind Backup";
+const char kLauncherClass[] = "tarrowind-launcher";
+const char kDebugLevels[] = "launcher_debug=7\nservice_debug=7\n";
+const char kAlreadyLaunched[] = "[DEBUG] main(80): app has already launched, return\n";
+const char kRunning[] = "[DEBUG] launcher(86): running\n";
+const char kNoUpgrade[] = "[DEBUG] launcher(91): no need to upgrade\n";
+const char kUpgradeFailed[] = "[ERROR] launcher(98): Failed to upgrade package\n";
+const char kDone[] = "[DEBUG] launcher(114): done\n";
+const int kTimeoutMs = 30000;
+
+int Count(const std::string &text, const std::string &what) {
+    int n = 0;
+    for (size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + 1)) ++n;
+    return n;
+}
+
+bool IsExecutableFile(const std::string &path) {
+    struct stat st;
+    return stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode) && (st.st_mode & S_IXUSR);
+}
+
+// The level words of the log lines ("ERROR", "DEBUG", ...), in order.
+std::vector<std::string> LevelWords(const std::string &log) {
+    std::vector<std::string> words;
+    std::istringstream lines(log);
+    std::string line;
+    while (std::getline(lines, line)) {
+        const size_t open = line.find('[');
+        const size_t close = line.find(']', open);
+        words.push_back(open == std::string::npos || close == std::string::npos
+                            ? line
+                            : line.substr(open + 1, close - open - 1));
+    }
+    return words;
+}
+
+// Entries of the per-user install directory `dir` besides the application
+// directory, the log folder and the pid file: backups, markers, debris.
+std::vector<std::string> Leftovers(const std::string &dir) {
+    std::string out;
+    RunCommand("ls -A '" + dir + "'", &out);
+    std::vector<std::string> found;
+    std::istringstream names(out);
+    std::string name;
+    while (std::getline(names, name))
+        if (name != "Tarrowind.app" && name != "log" && name != "ui.pid") found.push_back(name);
+    return found;
+}
+
+double SecondsSince(std::chrono::steady_clock::time_point start) {
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+}
+
+class LauncherE2eTest : public ::testing::Test {
+protected:
+    std::string LibPathLine() const { return "lib path = '" + install_.root() + "/lib/plugins'\n"; }
+    std::string Entered() const { return install_.home() + "/start-stop.entered"; }
+    void Release() const { WriteFile(install_.home() + "/start-stop.release", ""); }
+
+    // A first run that installs the client copy; the client it starts is
+    // stopped again.
+    void InstallClientCopy() {
+        const LauncherInstall::Result r = install_.Run();
+        ASSERT_EQ("exit 0", r.status) << r.err;
+        const pid_t client = install_.WaitForClient();
+        ASSERT_NE(0, client) << "no client after the first run";
+        ASSERT_TRUE(LauncherInstall::StopClient(client));
+    }
+
+    LauncherInstall install_;
+};
+
+TEST_F(LauncherE2eTest, FirstRunInstallsTheUserCopyAndStartsTheClient) {
+    const LauncherInstall::Result r = install_.Run();
+    EXPECT_EQ("exit 0", r.status) << r.err;
+    EXPECT_EQ(LibPathLine(), r.out);
+
+    EXPECT_EQ(ReadFile(install_.root() + "/INFO"), ReadFile(install_.app() + "/INFO"));
+    EXPECT_NE(std::string::npos, ReadFile(install_.app() + "/INFO").find("build_version=1000\n"));
+    EXPECT_TRUE(IsExecutableFile(install_.app() + "/bin/tarrowind-backup-ui"));
+    EXPECT_TRUE(IsExecutableFile(install_.app() + "/package/start-stop"));
+    EXPECT_EQ(std::vector<std::string>{}, Leftovers(install_.user()));
+
+    const pid_t client = install_.WaitForClient();
+    ASSERT_NE(0, client) << "ui.pid: " << ReadFile(install_.user() + "/ui.pid");
+    EXPECT_EQ(install_.app() + "/bin/tarrowind-backup-ui", ProcessExecutable(client));
+
+    // Under the default thresholds only errors and warnings are logged.
+    EXPECT_TRUE(WaitForFile(install_.user() + "/log/launcher.log", 0));
+    EXPECT_EQ("", install_.Log());
+    EXPECT_TRUE(LauncherInstall::StopClient(client));
+}
+
+TEST_F(LauncherE2eTest, LevelFileLetsTheSequenceDebugLinesThrough) {
+    install_.SetLogLevels(kDebugLevels);
+    ASSERT_NO_FATAL_FAILURE(InstallClientCopy());
+    const std::string first = install_.Log();
+    EXPECT_EQ(1, Count(first, kRunning)) << first;
+    EXPECT_EQ(1, Count(first, kDone)) << first;
+    EXPECT_EQ(0, Count(first, kNoUpgrade)) << first;
+    EXPECT_LT(first.find(kRunning), first.find("source version = 0, target version = 1000"));
+    EXPECT_LT(first.find("source version = 0, target version = 1000"), first.find(kDone));
+    EXPECT_EQ(0, Count(first, "[ERROR]")) << first;
+
+    const LauncherInstall::Result r = install_.Run();
+    EXPECT_EQ("exit 0", r.status) << r.err;
+    const pid_t client = install_.WaitForClient();
+    EXPECT_NE(0, client);
+    const std::string second = install_.Log().substr(first.size());
+    EXPECT_LT(second.find(kRunning), second.find("source version = 1000, target version = 1000"));
+    EXPECT_LT(second.find("source version = 1000, target version = 1000"), second.find(kNoUpgrade));
+    EXPECT_LT(second.find(kNoUpgrade), second.find(kDone));
+    EXPECT_NE(std::string::npos, second.find(kDone)) << second;
+    EXPECT_TRUE(LauncherInstall::StopClient(client));
+}
+
+TEST_F(LauncherE2eTest, UpgradeStopsTheRunningClientAndStartsTheNewOne) {
+    ASSERT_EQ("exit 0", install_.Run().status);
+    const pid_t old_client = install_.WaitForClient();
+    ASSERT_NE(0, old_client);
+
+    install_.RepackPackage("1001");
+    const LauncherInstall::Result r = install_.Run();
+    EXPECT_EQ("exit 0", r.status) << r.err;
+    EXPECT_FALSE(ProcessAlive(old_client)) << "the old client still runs";
+
+    EXPECT_NE(std::string::npos, ReadFile(install_.app() + "/INFO").find("build_version=1001\n"));
+    EXPECT_TRUE(IsExecutableFile(install_.app() + "/bin/tarrowind-backup-ui"));
+    EXPECT_EQ(std::vector<std::string>{}, Leftovers(install_.user()));
+    const pid_t new_client = install_.WaitForClient(10000, old_client);
+    ASSERT_NE(0, new_client) << "no new client";
+    // The stand-in client prints the build of the copy it was started from.
+    EXPECT_TRUE(WaitForText(install_.user() + "/log/client.log",
+                            "build 1001 running as pid " + std::to_string(new_client) + "\n",
+                            10000))
+        << ReadFile(install_.user() + "/log/client.log");
+    EXPECT_EQ("", install_.Log());
+    EXPECT_TRUE(LauncherInstall::StopClient(new_client));
+}
+
+TEST_F(LauncherE2eTest, CorruptPackageLeavesTheOldCopyAndStillStartsTheClient) {
+    ASSERT_EQ("exit 0", install_.Run().status);
+    const pid_t old_client = install_.WaitForClient();
+    ASSERT_NE(0, old_client);
+    const std::string before = TreeDigest(install_.app());
+
+    install_.RepackPackage("1001");
+    const std::string package = install_.root() + "/package/tarrowind.qpk";
+    struct stat st;
+    ASSERT_EQ(0, stat(package.c_str(), &st));
+    ASSERT_EQ(0, truncate(package.c_str(), st.st_size / 2));
+
+    const LauncherInstall::Result r = install_.Run();
+    EXPECT_EQ("exit 0", r.status) << r.err;
+    const std::string log = install_.Log();
+    EXPECT_EQ(1, Count(log, kUpgradeFailed)) << log;
+    for (const std::string &word : LevelWords(log))
+        EXPECT_TRUE(word == "ERROR" || word == "WARNING") << word << " in\n" << log;
+
+    EXPECT_EQ(before, TreeDigest(install_.app()));
+    EXPECT_EQ(std::vector<std::string>{}, Leftovers(install_.user()));
+    EXPECT_FALSE(ProcessAlive(old_client));
+    const pid_t client = install_.WaitForClient(10000, old_client);
+    EXPECT_NE(0, client) << "the restored client was not started";
+    EXPECT_TRUE(LauncherInstall::StopClient(client));
+}
+
+TEST_F(LauncherE2eTest, SecondLauncherLeavesAtOnceWhileTheFirstRuns) {
+    install_.SetLogLevels("launcher_debug=7\n");
+    ASSERT_NO_FATAL_FAILURE(InstallClientCopy());
+    install_.SetUserStartScript(BlockingStartScript());
+    std::unique_ptr<ChildProcess> first = install_.Start();
+    ASSERT_TRUE(WaitForFile(Entered(), kTimeoutMs)) << first->Errors();
+
+    const LauncherInstall::Result second = install_.Run();
+    EXPECT_EQ("exit 0", second.status) << second.err;
+    EXPECT_EQ(LibPathLine(), second.out);
+    EXPECT_TRUE(first->Running()) << "the second launcher waited for the first";
+    const std::string log = install_.Log();
+    EXPECT_EQ(1, Count(log, kAlreadyLaunched)) << log;
+    // Only the installing run and the first launcher ran the sequence.
+    EXPECT_EQ(2, Count(log, kRunning)) << log;
+
+    Release();
+    ASSERT_TRUE(first->Wait(kTimeoutMs));
+    EXPECT_EQ("exit 0", first->StatusText()) << first->Errors();
+}
+
+TEST_F(LauncherE2eTest, CopyAtAnotherPathIsNotASecondInstance) {
+    install_.SetLogLevels("launcher_debug=7\n");
+    ASSERT_NO_FATAL_FAILURE(InstallClientCopy());
+    install_.SetUserStartScript(BlockingStartScript());
+    std::unique_ptr<ChildProcess> first = install_.Start();
+    ASSERT_TRUE(WaitForFile(Entered(), kTimeoutMs)) << first->Errors();
+    ASSERT_EQ(0, unlink(Entered().c_str()));
+
+    const std::string other_root = install_.scratch("other/Tarrowind");
+    ASSERT_EQ(0, RunCommand("mkdir -p '" + install_.scratch("other") + "' && cp -a '" +
+                            install_.root() + "' '" + other_root + "'"));
+    std::unique_ptr<ChildProcess> other =
+        install_.Start({}, other_root + "/bin/tarrowind-launcher");
+    // The copy runs its own sequence up to the same blocking start script.
+    EXPECT_TRUE(WaitForFile(Entered(), kTimeoutMs)) << other->StatusText() << other->Errors();
+
+    Release();
+    ASSERT_TRUE(first->Wait(kTimeoutMs));
+    ASSERT_TRUE(other->Wait(kTimeoutMs));
+    EXPECT_EQ("exit 0", first->StatusText()) << first->Errors();
+    EXPECT_EQ("exit 0", other->StatusText()) << other->Errors();
+    const std::string log = install_.Log();
+    EXPECT_EQ(0, Count(log, kAlreadyLaunched)) << log;
+    EXPECT_EQ(3, Count(log, kDone)) << log;
+}
+
+TEST_F(LauncherE2eTest, KilledLauncherDoesNotBlockTheNextOne) {
+    install_.SetLogLevels("launcher_debug=7\n");
+    ASSERT_NO_FATAL_FAILURE(InstallClientCopy());
+    const std::string script = install_.app() + "/package/start-stop";
+    const std::string original = ReadFile(script);
+    install_.SetUserStartScript(BlockingStartScript());
+    std::unique_ptr<ChildProcess> killed = install_.Start();
+    ASSERT_TRUE(WaitForFile(Entered(), kTimeoutMs)) << killed->Errors();
+    killed->Signal(SIGKILL);
+    ASSERT_TRUE(killed->Wait(kTimeoutMs));
+    ASSERT_EQ("signal 9", killed->StatusText());
+
+    // The killed launcher's start script still runs: it must hold nothing
+    // that turns the next launcher away.
+    install_.SetUserStartScript(original);
+    const LauncherInstall::Result r = install_.Run();
+    EXPECT_EQ("exit 0", r.status) << r.err;
+    const pid_t client = install_.WaitForClient();
+    EXPECT_NE(0, client);
+    const std::string log = install_.Log();
+    EXPECT_EQ(0, Count(log, kAlreadyLaunched)) << log;
+    EXPECT_EQ(2, Count(log, kDone)) << log;
+    Release();
+    EXPECT_TRUE(LauncherInstall::StopClient(client));
+}
+
+enum class StartedAs { kAbsolutePath, kBareNameThroughPath, kSymbolicLink };
+
+struct StartRow {
+    const char *name;
+    StartedAs how;
+};
+
+void PrintTo(const StartRow &row, std::ostream *os) { *os << row.name; }
+
+class LauncherStartTest : public LauncherE2eTest, public ::testing::WithParamInterface<StartRow> {};
+
+TEST_P(LauncherStartTest, FindsItsInstallationAndStartsTheClient) {
+    LauncherInstall::Result r;
+    switch (GetParam().how) {
+        case StartedAs::kAbsolutePath:
+            r = install_.Run();
+            break;
+        case StartedAs::kBareNameThroughPath: {
+            const char *path = getenv("PATH");
+            r = install_.Run(
+                {"PATH=" + install_.root() + "/bin:" + (path ? path : "/usr/bin:/bin")},
+                "tarrowind-launcher", "tarrowind-launcher");
+            break;
+        }
+        case StartedAs::kSymbolicLink: {
+            const std::string link = install_.scratch("links/tarrowind-launcher");
+            ASSERT_EQ(0, RunCommand("mkdir -p '" + install_.scratch("links") + "'"));
+            ASSERT_EQ(0, symlink(install_.launcher().c_str(), link.c_str()));
+            r = install_.Run({}, link, link);
+            break;
+        }
+    }
+    EXPECT_EQ("exit 0", r.status) << r.err;
+    EXPECT_EQ(LibPathLine(), r.out);
+    const pid_t client = install_.WaitForClient();
+    EXPECT_NE(0, client) << "no client started";
+    EXPECT_EQ("", install_.Log());
+    EXPECT_TRUE(LauncherInstall::StopClient(client));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Ways, LauncherStartTest,
+    ::testing::Values(StartRow{"AbsolutePath", StartedAs::kAbsolutePath},
+                      StartRow{"BareNameThroughPath", StartedAs::kBareNameThroughPath},
+                      StartRow{"SymbolicLink", StartedAs::kSymbolicLink}),
+    [](const ::testing::TestParamInfo<StartRow> &info) { return std::string(info.param.name); });
+
+TEST_F(LauncherE2eTest, UnwritableHomeRunsWithoutALog) {
+    // Below a regular file no directory can be made, not even by root.
+    WriteFile(install_.scratch("file"), "not a directory\n");
+    const std::string home = install_.scratch("file/home");
+    const LauncherInstall::Result r = install_.Run({"HOME=" + home});
+    KillProcessesWithEnvironment("HOME=" + home);
+    EXPECT_EQ("exit 0", r.status) << r.err;
+    EXPECT_EQ(LibPathLine(), r.out);
+    // Without a log file the errors go to standard error.
+    EXPECT_NE(std::string::npos, r.err.find(kUpgradeFailed)) << r.err;
+}
+
+// Runs under a private Xvfb, where the launcher's windows can be watched.
+class LauncherDisplayTest : public LauncherE2eTest {
+protected:
+    void SetUp() override {
+        const std::string missing = XvfbServer::Missing();
+        if (!missing.empty()) GTEST_SKIP() << "needs" << missing;
+        xvfb_.reset(new XvfbServer);
+    }
+
+    // No OpenGL: the dialog is a raster widget, and Mesa's software driver,
+    // which the toolkit's GLX integration loads for the first window, leaks
+    // and is unloaded before the leak checker can name it.
+    std::unique_ptr<ChildProcess> StartOnDisplay() {
+        return install_.Start(
+            {"QT_QPA_PLATFORM=xcb", "DISPLAY=" + xvfb_->display(), "QT_XCB_GL_INTEGRATION=none"});
+    }
+    std::vector<std::string> MappedDialogs() const {
+        return xvfb_->MappedWindows(kDialogTitle, kLauncherClass);
+    }
+    // Starts an upgrade whose start script blocks and waits for the
+    // launcher's dialog to be mapped; its window id, empty if none came.
+    std::string StartBlockedUpgrade(std::unique_ptr<ChildProcess> *launcher) {
+        install_.RepackPackage("1000", BlockingStartScript());
+        *launcher = StartOnDisplay();
+        if (!WaitForFile(Entered(), kTimeoutMs)) return "";
+        for (int i = 0; i < 100; ++i) {
+            const std::vector<std::string> dialogs = MappedDialogs();
+            if (!dialogs.empty()) return dialogs.front();
+            usleep(100 * 1000);
+        }
+        return "";
+    }
+
+    std::unique_ptr<XvfbServer> xvfb_;
+};
+
+// QProgressDialog shows itself after four seconds of its own accord; a run
+// without an upgrade must not show anything, however long the client's start
+// script takes.
+TEST_F(LauncherDisplayTest, NoUpgradeNeverShowsTheDialog) {
+    ASSERT_NO_FATAL_FAILURE(InstallClientCopy());
+    install_.SetUserStartScript("#!/bin/sh\nsleep 6\n");
+
+    const auto start = std::chrono::steady_clock::now();
+    std::unique_ptr<ChildProcess> launcher = StartOnDisplay();
+    std::set<std::string> seen;
+    while (launcher->Running() && SecondsSince(start) < 60) {
+        for (const std::string &id : MappedDialogs()) seen.insert(id);
+        usleep(100 * 1000);
+    }
+    ASSERT_TRUE(launcher->Wait(0)) << "the launcher did not end";
+    EXPECT_EQ("exit 0", launcher->StatusText()) << launcher->Errors();
+    // The launcher waited for the script, so the windows were watched
+    // throughout the six seconds.
+    EXPECT_GE(SecondsSince(start), 6.0);
+    EXPECT_TRUE(seen.empty()) << "dialog mapped: " << *seen.begin();
+    EXPECT_EQ("", install_.Log());
+}
+
+TEST_F(LauncherDisplayTest, UpgradeShowsTheDialogUntilTheSequenceIsDone) {
+    std::unique_ptr<ChildProcess> launcher;
+    const std::string dialog = StartBlockedUpgrade(&launcher);
+    EXPECT_NE("", dialog) << "no mapped dialog during the upgrade; " << launcher->Errors();
+    EXPECT_TRUE(launcher->Running());
+
+    Release();
+    ASSERT_TRUE(launcher->Wait(kTimeoutMs));
+    EXPECT_EQ("exit 0", launcher->StatusText()) << launcher->Errors();
+    EXPECT_EQ("", install_.Log());
+}
+
+// The service sequence cannot be cancelled: a close request from the window
+// manager must neither close the dialog nor end the event loop while the
+// worker thread still runs (the process would abort destroying it).
+TEST_F(LauncherDisplayTest, CloseRequestDuringTheUpgradeIsRefused) {
+    std::unique_ptr<ChildProcess> launcher;
+    const std::string dialog = StartBlockedUpgrade(&launcher);
+    ASSERT_NE("", dialog) << "no mapped dialog during the upgrade; " << launcher->Errors();
+
+    ASSERT_TRUE(xvfb_->SendCloseRequest(dialog));
+    // Give the launcher time to act on the request; a closed dialog would
+    // end the event loop and the process at once.
+    usleep(500 * 1000);
+    EXPECT_TRUE(launcher->Running()) << launcher->StatusText() << launcher->Errors();
+    EXPECT_TRUE(xvfb_->WindowViewable(dialog));
+
+    Release();
+    ASSERT_TRUE(launcher->Wait(kTimeoutMs));
+    EXPECT_EQ("exit 0", launcher->StatusText()) << launcher->Errors();
+}
+
+}  // namespace

@@ -1,0 +1,160 @@
+#include "launcher_install.h"
+
+#include <limits.h>
+#include <signal.h>
+#include <stdlib.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+#include <stdexcept>
+
+namespace testing_support {
+
+namespace {
+
+std::string Quote(const std::string &s) { return "'" + s + "'"; }
+
+void MustRun(const std::string &command) {
+    std::string out;
+    if (RunCommand(command + " 2>&1", &out) != 0)
+        throw std::runtime_error("failed: " + command + "\n" + out);
+}
+
+std::string RealPath(const std::string &path) {
+    char real[PATH_MAX];
+    if (!realpath(path.c_str(), real))
+        throw std::runtime_error("realpath " + path + ": " + strerror(errno));
+    return real;
+}
+
+std::string InfoText(const std::string &build) {
+    return "[Version]\nmajor_version=3\nminor_version=1\nbuild_version=" + build +
+           "\nicon_overlay_version=8\n";
+}
+
+}  // namespace
+
+LauncherInstall::LauncherInstall()
+    : root_(RealPath(tmp_.path()) + "/opt/Veltrona/Tarrowind"),
+      home_(RealPath(tmp_.path()) + "/home"),
+      runtime_(RealPath(tmp_.path()) + "/run"),
+      runs_(0) {
+    MustRun(Quote(E2E_CMAKE) + " --install " + Quote(E2E_BUILD_DIR) + " --prefix " + Quote(root_));
+    if (mkdir(home_.c_str(), 0755) != 0 || mkdir(runtime_.c_str(), 0700) != 0)
+        throw std::runtime_error(std::string("mkdir: ") + strerror(errno));
+}
+
+LauncherInstall::~LauncherInstall() { KillProcessesWithEnvironment("HOME=" + home_); }
+
+std::string LauncherInstall::Log() const { return ReadFile(user() + "/log/launcher.log"); }
+
+void LauncherInstall::SetLogLevels(const std::string &contents) const {
+    WriteFile(root_ + "/log/launcher.debug", contents);
+}
+
+std::vector<std::string> LauncherInstall::Environment(const std::vector<std::string> &extra) const {
+    std::vector<std::string> env{"HOME=" + home_, "XDG_RUNTIME_DIR=" + runtime_,
+                                 "QT_QPA_PLATFORM=offscreen", "DISPLAY", "WAYLAND_DISPLAY"};
+    env.insert(env.end(), extra.begin(), extra.end());
+    return env;
+}
+
+std::unique_ptr<ChildProcess> LauncherInstall::Start(const std::vector<std::string> &extra_env,
+                                                     const std::string &program,
+                                                     const std::string &argv0) {
+    const std::string n = std::to_string(++runs_);
+    const std::string exe = program.empty() ? launcher() : program;
+    return std::unique_ptr<ChildProcess>(
+        new ChildProcess(exe, {argv0.empty() ? exe : argv0}, Environment(extra_env),
+                         tmp_.sub("launcher-" + n + ".out"), tmp_.sub("launcher-" + n + ".err")));
+}
+
+LauncherInstall::Result LauncherInstall::Run(const std::vector<std::string> &extra_env,
+                                             const std::string &program, const std::string &argv0) {
+    std::unique_ptr<ChildProcess> child = Start(extra_env, program, argv0);
+    child->Wait(60000);
+    return {child->StatusText(), child->Output(), child->Errors()};
+}
+
+pid_t LauncherInstall::WaitForClient(int timeout_ms, pid_t previous) const {
+    const std::string bin = app() + "/bin/";
+    for (int waited = 0;; waited += 20) {
+        const std::string text = ReadFile(user() + "/ui.pid");
+        if (text.compare(0, 4, "pid=") == 0) {
+            const pid_t pid = static_cast<pid_t>(atoi(text.c_str() + 4));
+            if (pid > 1 && pid != previous && ProcessAlive(pid) &&
+                ProcessExecutable(pid).compare(0, bin.size(), bin) == 0)
+                return pid;
+        }
+        if (waited >= timeout_ms) return 0;
+        usleep(20 * 1000);
+    }
+}
+
+bool LauncherInstall::StopClient(pid_t pid) {
+    if (pid <= 1 || kill(pid, SIGTERM) != 0) return false;
+    return WaitProcessGone(pid, 10000);
+}
+
+void LauncherInstall::RepackPackage(const std::string &build,
+                                    const std::string &start_script) const {
+    const std::string package = root_ + "/package/tarrowind.qpk";
+    const std::string tree = tmp_.sub("package-tree-" + build);
+    MustRun("rm -rf " + Quote(tree) + " && mkdir -p " + Quote(tree) + " && tar -xzf " +
+            Quote(package) + " -C " + Quote(tree));
+    WriteFile(tree + "/INFO", InfoText(build));
+    if (!start_script.empty()) {
+        WriteFile(tree + "/package/start-stop", start_script);
+        MustRun("chmod 755 " + Quote(tree + "/package/start-stop"));
+    }
+    MustRun("tar -czf " + Quote(package) + " -C " + Quote(tree) + " INFO bin package");
+    WriteFile(root_ + "/INFO", InfoText(build));
+}
+
+void LauncherInstall::SetUserStartScript(const std::string &text) const {
+    const std::string script = app() + "/package/start-stop";
+    WriteFile(script + ".new", text);
+    MustRun("chmod 755 " + Quote(script + ".new") + " && mv -f " + Quote(script + ".new") + " " +
+            Quote(script));
+}
+
+std::string BlockingStartScript() {
+    return "#!/bin/sh\n"
+           ": > \"$HOME/start-stop.entered\"\n"
+           "i=0\n"
+           "while [ ! -e \"$HOME/start-stop.release\" ] && [ \"$i\" -lt 600 ]; do\n"
+           "    sleep 0.1\n"
+           "    i=$((i + 1))\n"
+           "done\n"
+           "exit 0\n";
+}
+
+bool WaitForFile(const std::string &path, int timeout_ms) {
+    struct stat st;
+    for (int waited = 0; lstat(path.c_str(), &st) != 0; waited += 20) {
+        if (waited >= timeout_ms) return false;
+        usleep(20 * 1000);
+    }
+    return true;
+}
+
+bool WaitForText(const std::string &path, const std::string &text, int timeout_ms) {
+    for (int waited = 0; ReadFile(path).find(text) == std::string::npos; waited += 20) {
+        if (waited >= timeout_ms) return false;
+        usleep(20 * 1000);
+    }
+    return true;
+}
+
+std::string TreeDigest(const std::string &dir) {
+    std::string out;
+    RunCommand("cd " + Quote(dir) +
+                   " && find . -printf '%p %y %m %l\\n' | sort && find . -type f | sort | "
+                   "xargs md5sum",
+               &out);
+    return out;
+}
+
+}  // namespace testing_support

@@ -1,0 +1,95 @@
+#include "x_display.h"
+
+#include <signal.h>
+#include <stdlib.h>
+#include <unistd.h>
+
+#include <sstream>
+#include <stdexcept>
+
+#include <X11/Xlib.h>
+
+namespace testing_support {
+
+namespace {
+
+bool HasProgram(const std::string &name) {
+    return RunCommand("command -v " + name + " >/dev/null 2>&1") == 0;
+}
+
+}  // namespace
+
+std::string XvfbServer::Missing() {
+    std::string missing;
+    if (!HasProgram("Xvfb")) missing += " Xvfb (Debian package xvfb)";
+    if (!HasProgram("xwininfo")) missing += " xwininfo (Debian package x11-utils)";
+    return missing;
+}
+
+XvfbServer::XvfbServer() {
+    // With -displayfd the server picks a free display and writes its number
+    // to the descriptor once it accepts connections.
+    server_.reset(new ChildProcess(
+        "Xvfb", {"Xvfb", "-displayfd", "1", "-nolisten", "tcp", "-screen", "0", "1024x768x24"}, {},
+        tmp_.sub("xvfb.out"), tmp_.sub("xvfb.err")));
+    for (int waited = 0;; waited += 20) {
+        const std::string out = server_->Output();
+        if (out.find('\n') != std::string::npos) {
+            display_ = ":" + out.substr(0, out.find('\n'));
+            break;
+        }
+        if (waited >= 20000 || !server_->Running())
+            throw std::runtime_error("Xvfb did not start: " + server_->Errors());
+        usleep(20 * 1000);
+    }
+}
+
+XvfbServer::~XvfbServer() {
+    server_->Signal(SIGTERM);
+    server_->Wait(5000);
+}
+
+std::vector<std::string> XvfbServer::MappedWindows(const std::string &title,
+                                                   const std::string &wm_class) const {
+    std::string tree;
+    RunCommand("xwininfo -display " + display_ + " -root -tree 2>/dev/null", &tree);
+    std::vector<std::string> ids;
+    std::istringstream lines(tree);
+    std::string line;
+    while (std::getline(lines, line)) {
+        std::istringstream fields(line);
+        std::string id;
+        fields >> id;
+        if (id.compare(0, 2, "0x") != 0) continue;
+        // 0x400006 "Title": ("instance" "class")  400x120+0+0  +0+0
+        if (line.find(id + " \"" + title + "\": (") == std::string::npos) continue;
+        if (line.find("\"" + wm_class + "\"") == std::string::npos) continue;
+        if (WindowViewable(id)) ids.push_back(id);
+    }
+    return ids;
+}
+
+bool XvfbServer::WindowViewable(const std::string &id) const {
+    std::string info;
+    return RunCommand("xwininfo -display " + display_ + " -id " + id + " 2>/dev/null", &info) ==
+               0 &&
+           info.find("Map State: IsViewable") != std::string::npos;
+}
+
+bool XvfbServer::SendCloseRequest(const std::string &id) const {
+    Display *dpy = XOpenDisplay(display_.c_str());
+    if (!dpy) return false;
+    XEvent event = {};
+    event.xclient.type = ClientMessage;
+    event.xclient.window = static_cast<Window>(strtoul(id.c_str(), nullptr, 16));
+    event.xclient.message_type = XInternAtom(dpy, "WM_PROTOCOLS", False);
+    event.xclient.format = 32;
+    event.xclient.data.l[0] = static_cast<long>(XInternAtom(dpy, "WM_DELETE_WINDOW", False));
+    event.xclient.data.l[1] = CurrentTime;
+    const Status sent = XSendEvent(dpy, event.xclient.window, False, NoEventMask, &event);
+    XSync(dpy, False);
+    XCloseDisplay(dpy);
+    return sent != 0;
+}
+
+}  // namespace testing_support
