@@ -41,7 +41,10 @@ LauncherInstall::LauncherInstall()
       home_(RealPath(tmp_.path()) + "/home"),
       runtime_(RealPath(tmp_.path()) + "/run"),
       runs_(0) {
-    MustRun(Quote(E2E_CMAKE) + " --install " + Quote(E2E_BUILD_DIR) + " --prefix " + Quote(root_));
+    const std::string install =
+        Quote(E2E_CMAKE) + " --install " + Quote(E2E_BUILD_DIR) + " --prefix " + Quote(root_);
+    MustRun(install);
+    MustRun(install + " --component demo");
     if (mkdir(home_.c_str(), 0755) != 0 || mkdir(runtime_.c_str(), 0700) != 0)
         throw std::runtime_error(std::string("mkdir: ") + strerror(errno));
 }
