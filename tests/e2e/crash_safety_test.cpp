@@ -1,0 +1,313 @@
+// Crash safety of the installed launcher: killed at many moments of an
+// upgrade, out of disk space in the middle of one, or started ten times at
+// once, it must always leave a complete copy of the client behind, without
+// markers or backups, and start it.
+#include <signal.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <functional>
+#include <map>
+#include <memory>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "child_process.h"
+#include "client_package.h"
+#include "disk_state.h"
+#include "launcher_install.h"
+#include "test_support.h"
+
+namespace {
+
+using testing_support::ChildProcess;
+using testing_support::ClientTreeSpec;
+using testing_support::InstallPackage;
+using testing_support::KillProcessesWithEnvironment;
+using testing_support::LastStartCall;
+using testing_support::LauncherInstall;
+using testing_support::MemoryScratch;
+using testing_support::ReadFile;
+using testing_support::RunCommand;
+using testing_support::ScopedTmpfs;
+using testing_support::StartCalls;
+using testing_support::TreeDigest;
+using testing_support::WriteClientTree;
+
+const char kUpgradeFailed[] = "[ERROR] launcher(98): Failed to upgrade package\n";
+const char kAlreadyLaunched[] = "[DEBUG] main(80): app has already launched, return\n";
+const char kRunning[] = "[DEBUG] launcher(86): running\n";
+const char kInstalled[] = "user installation is ready, removing backup app";
+
+// The package trees: share/dNN/{o,f}MMM for NN < kDirs, MMM < kFiles.
+const int kDirs = 30;
+const int kFiles = 100;
+
+bool Exists(const std::string &path) {
+    struct stat st;
+    return lstat(path.c_str(), &st) == 0;
+}
+
+int Count(const std::string &text, const std::string &what) {
+    int n = 0;
+    for (size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + 1)) ++n;
+    return n;
+}
+
+// Entries of the per-user install directory besides the application
+// directory, the log folder and the pid file: backups, markers, debris.
+std::string Leftovers(const std::string &dir) {
+    std::string out, found;
+    RunCommand("ls -A '" + dir + "'", &out);
+    std::istringstream names(out);
+    for (std::string name; std::getline(names, name);)
+        if (name != "Tarrowind.app" && name != "log" && name != "ui.pid") found += name + " ";
+    return found;
+}
+
+std::string ShareFile(int dir, char prefix, int file) {
+    char name[64];
+    snprintf(name, sizeof name, "/share/d%02d/%c%03d", dir, prefix, file);
+    return name;
+}
+
+class CrashSafetyTest : public ::testing::Test {
+protected:
+    std::string app() const { return install_.app(); }
+    std::string marker() const { return install_.app() + ".incomplete"; }
+    std::string backup() const { return install_.app() + "_tmp"; }
+
+    // Writes the tree of `spec` below the scratch directory and makes it the
+    // system-wide package. Returns the tree's path.
+    std::string MakePackage(const ClientTreeSpec &spec) {
+        const std::string tree = install_.scratch("tree-" + spec.build);
+        WriteClientTree(tree, spec);
+        InstallPackage(tree, install_.root());
+        return tree;
+    }
+
+    // The end state every run must reach: A is the tree `tree` byte for byte,
+    // no marker and no backup remain.
+    void ExpectCompleteCopyOf(const std::string &tree, const std::string &digest) {
+        EXPECT_EQ(digest, TreeDigest(app())) << "copy differs from " << tree;
+        EXPECT_FALSE(Exists(marker())) << "marker left";
+        EXPECT_EQ("", Leftovers(install_.user()));
+    }
+
+    MemoryScratch scratch_;
+    LauncherInstall install_;
+};
+
+// Whether a moment of the upgrade has come, judged from the disk and the
+// time since the launcher started. Every predicate stays true once it holds,
+// until the run ends, so that a moment passed between two looks is still
+// taken at the next one.
+struct Moment {
+    std::string name;
+    std::function<bool(double elapsed_ms)> reached;
+};
+
+TEST_F(CrashSafetyTest, KilledAtAnyMomentOfAnUpgradeTheNextRunCompletesIt) {
+    ClientTreeSpec old_spec{"1000", kDirs, kFiles, 'o'};
+    const std::string old_tree = MakePackage(old_spec);
+    ASSERT_EQ("exit 0", install_.Run().status);
+    ASSERT_EQ(TreeDigest(old_tree), TreeDigest(app()));
+    const std::string pristine = install_.scratch("pristine-old");
+    ASSERT_EQ(0, RunCommand("cp -a '" + app() + "' '" + pristine + "'"));
+
+    ClientTreeSpec new_spec{"1001", kDirs, kFiles, 'f'};
+    const std::string new_tree = MakePackage(new_spec);
+    const std::string new_digest = TreeDigest(new_tree);
+
+    // The old copy holds share/dNN/oMMM, the new one share/dNN/fMMM, so a file
+    // of the new copy in A means that its extraction has reached it.
+    auto extracted = [this](int dir, int file) {
+        return Exists(app() + ShareFile(dir, 'f', file));
+    };
+    auto complete = [=]() { return extracted(kDirs - 1, kFiles - 1); };
+    // Directories of the backup's share/ already removed by the clean-up.
+    auto removed = [this]() {
+        int gone = 0;
+        for (int d = 0; d < kDirs; ++d) {
+            char sub[32];
+            snprintf(sub, sizeof sub, "/share/d%02d", d);
+            gone += !Exists(backup() + sub);
+        }
+        return gone;
+    };
+
+    std::vector<Moment> moments;
+    for (int ms : {0, 15, 40, 80})
+        moments.push_back({"before the upgrade, " + std::to_string(ms) + " ms after the start",
+                           [ms](double elapsed) { return elapsed >= ms; }});
+    moments.push_back({"marker created", [=](double) {
+                           return Exists(marker()) || Exists(backup()) || extracted(0, 0);
+                       }});
+    moments.push_back({"backup made", [=](double) { return Exists(backup()) || extracted(0, 0); }});
+    moments.push_back({"first file extracted", [=](double) { return extracted(0, 0); }});
+    for (int d = 0; d < kDirs; d += 2)
+        moments.push_back({"extraction at share/d" + std::to_string(d),
+                           [=](double) { return extracted(d, kFiles / 2); }});
+    moments.push_back({"last file extracted", [=](double) { return complete(); }});
+    for (int gone : {0, 1, 3, 6, 10, 15, 20, 25, 29, 30})
+        moments.push_back(
+            {"clean-up, " + std::to_string(gone) + " backup directories removed",
+             [=](double) { return complete() && !Exists(marker()) && removed() >= gone; }});
+    moments.push_back({"backup removed", [=](double) {
+                           return complete() && !Exists(marker()) && !Exists(backup());
+                       }});
+
+    int killed = 0;
+    std::map<std::string, int> states;  // what was on disk after each kill
+    for (const Moment &moment : moments) {
+        SCOPED_TRACE(moment.name);
+        ASSERT_EQ(0, RunCommand("rm -rf '" + app() + "' '" + marker() + "' '" + backup() +
+                                "'* && cp -a '" + pristine + "' '" + app() + "'"));
+
+        std::unique_ptr<ChildProcess> launcher = install_.Start();
+        const auto start = std::chrono::steady_clock::now();
+        bool signalled = false;
+        while (launcher->Running()) {
+            const double elapsed =
+                std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
+                    .count();
+            if (moment.reached(elapsed)) {
+                launcher->Signal(SIGKILL);
+                signalled = true;
+                break;
+            }
+            if (elapsed > 60000) break;
+            usleep(200);
+        }
+        ASSERT_TRUE(launcher->Wait(30000));
+        if (signalled && launcher->StatusText() == "signal 9") {
+            ++killed;
+            states[std::string(Exists(marker()) ? "marker " : "") +
+                   (Exists(backup()) ? "backup " : "") + (complete() ? "new-copy" : "")]++;
+        } else {
+            EXPECT_EQ("exit 0", launcher->StatusText()) << launcher->Errors();
+        }
+        // A start script the killed launcher had begun must not write later.
+        KillProcessesWithEnvironment("HOME=" + install_.home());
+
+        const int starts = StartCalls(install_.home());
+        const LauncherInstall::Result r = install_.Run();
+        ASSERT_EQ("exit 0", r.status) << r.err;
+        ExpectCompleteCopyOf(new_tree, new_digest);
+        EXPECT_EQ(starts + 1, StartCalls(install_.home()));
+        EXPECT_EQ("start 1001", LastStartCall(install_.home()));
+        if (HasFailure()) break;
+    }
+
+    std::string summary;
+    for (const auto &s : states) summary += "[" + s.first + "]: " + std::to_string(s.second) + "  ";
+    RecordProperty("kill_states", summary);
+    EXPECT_GE(killed, 30) << "states at the kills: " << summary;
+    // The kills fell before, inside and after the extraction.
+    EXPECT_GE(states["marker backup "], 1) << summary;
+    EXPECT_GE(states["backup new-copy"], 1) << summary;
+}
+
+// States that last from one system call of the launcher to the next, too
+// briefly to be hit by a signal from outside, made by hand. $A is the
+// application directory, $OLD and $NEW are the old and the new copy.
+TEST_F(CrashSafetyTest, StatesBetweenTwoSystemCallsAreRepairedByTheNextRun) {
+    install_.SetLogLevels("service_debug=6\n");
+    const std::string old_tree = MakePackage({"1000", 3, 20, 'o'});
+    const std::string new_tree = MakePackage({"1001", 3, 20, 'f'});
+    const std::string new_digest = TreeDigest(new_tree);
+    const std::string kLeftover = "left by an interrupted upgrade";
+    const struct {
+        const char *name;
+        const char *setup;
+        bool leftover_line;  // the run removes a backup without an upgrade
+    } rows[] = {
+        {"marker made, old copy not yet moved", "cp -a $OLD $A && : > $A.incomplete", false},
+        {"old copy moved, no new directory yet", "cp -a $OLD ${A}_tmp && : > $A.incomplete", false},
+        {"new directory made, nothing extracted",
+         "cp -a $OLD ${A}_tmp && mkdir $A && : > $A.incomplete", false},
+        {"partial new copy, two backups",
+         "cp -a $OLD ${A}_tmp && cp -a $OLD ${A}_tmp1 && cp -a $NEW $A && rm -r $A/share/d02 "
+         "$A/bin && : > $A.incomplete",
+         false},
+        {"partial first installation", "cp -a $NEW $A && rm $A/INFO && : > $A.incomplete", false},
+        {"new copy complete, marker still there",
+         "cp -a $OLD ${A}_tmp && cp -a $NEW $A && : > $A.incomplete", false},
+        {"marker removed, backup not yet", "cp -a $OLD ${A}_tmp && cp -a $NEW $A", true},
+        {"backup partly removed", "cp -a $OLD ${A}_tmp && rm -r ${A}_tmp/share && cp -a $NEW $A",
+         true},
+        {"backups under several names", "cp -a $NEW $A && mkdir ${A}_tmp3 ${A}_tmp9", true},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.name);
+        const std::string log_before = install_.Log();
+        ASSERT_EQ(0, RunCommand("A='" + app() + "' OLD='" + old_tree + "' NEW='" + new_tree +
+                                "'; rm -rf $A ${A}_tmp* $A.incomplete && mkdir -p \"${A%/*}\" && " +
+                                row.setup));
+        const int starts = StartCalls(install_.home());
+        const LauncherInstall::Result r = install_.Run();
+        ASSERT_EQ("exit 0", r.status) << r.err;
+        ExpectCompleteCopyOf(new_tree, new_digest);
+        EXPECT_EQ(starts + 1, StartCalls(install_.home()));
+        const std::string log = install_.Log().substr(log_before.size());
+        EXPECT_EQ(row.leftover_line, log.find(kLeftover) != std::string::npos) << log;
+        EXPECT_EQ(!row.leftover_line, log.find(kInstalled) != std::string::npos) << log;
+    }
+}
+
+TEST_F(CrashSafetyTest, FullDiskDuringTheUpgradeRestoresTheOldCopy) {
+    ScopedTmpfs tmpfs(install_.home(), "1m");
+    if (!tmpfs.mounted()) GTEST_SKIP() << "needs a tmpfs as home directory; " << tmpfs.error();
+
+    const std::string old_tree = MakePackage({"1000", 2, 20, 'o'});
+    ASSERT_EQ("exit 0", install_.Run().status);
+    const std::string before = TreeDigest(app());
+    ASSERT_EQ(TreeDigest(old_tree), before);
+
+    // Three times the size of the home directory's file system.
+    ClientTreeSpec big{"1001", 2, 20, 'f'};
+    big.big_file_bytes = 3 * 1024 * 1024;
+    MakePackage(big);
+    const int starts = StartCalls(install_.home());
+    const LauncherInstall::Result r = install_.Run();
+    EXPECT_EQ("exit 0", r.status) << r.err;
+
+    EXPECT_EQ(1, Count(install_.Log(), kUpgradeFailed)) << install_.Log();
+    EXPECT_EQ(before, TreeDigest(app()));
+    EXPECT_FALSE(Exists(marker()));
+    EXPECT_EQ("", Leftovers(install_.user()));
+    EXPECT_EQ(starts + 1, StartCalls(install_.home()));
+    EXPECT_EQ("start 1000", LastStartCall(install_.home()));
+}
+
+TEST_F(CrashSafetyTest, TenLaunchersAtOnceUpgradeOnce) {
+    install_.SetLogLevels("launcher_debug=7\nservice_debug=6\n");
+    MakePackage({"1000", 10, 100, 'o'});
+    ASSERT_EQ("exit 0", install_.Run().status);
+    const std::string new_tree = MakePackage({"1001", kDirs, kFiles, 'f'});
+    const std::string before = install_.Log();
+    const int starts = StartCalls(install_.home());
+
+    std::vector<std::unique_ptr<ChildProcess>> launchers;
+    for (int i = 0; i < 10; ++i) launchers.push_back(install_.Start());
+    for (auto &launcher : launchers) {
+        ASSERT_TRUE(launcher->Wait(60000));
+        EXPECT_EQ("exit 0", launcher->StatusText()) << launcher->Errors();
+    }
+
+    const std::string log = install_.Log().substr(before.size());
+    EXPECT_EQ(1, Count(log, kInstalled)) << log;
+    // Every launcher either ran the sequence, and started the client once,
+    // or left at once.
+    const int ran = Count(log, kRunning);
+    EXPECT_GE(ran, 1);
+    EXPECT_EQ(10, ran + Count(log, kAlreadyLaunched)) << log;
+    EXPECT_EQ(starts + ran, StartCalls(install_.home()));
+    ExpectCompleteCopyOf(new_tree, TreeDigest(new_tree));
+}
+
+}  // namespace
