@@ -1,0 +1,160 @@
+#!/usr/bin/env python3
+"""Prints the benchmark table from the results that bench/run collected.
+
+    report.py RESULTS_DIR FS_DIR
+
+FS_DIR is where the runs wrote (its file system is named in the output).
+
+Ratios are taken minimum to minimum and median to median. A target is met
+when the median ratio (or value) is within it.
+"""
+
+import glob
+import json
+import os
+import platform
+import re
+import statistics
+import subprocess
+import sys
+
+
+def hyperfine(path):
+    with open(path) as f:
+        return {r["command"]: r for r in json.load(f)["results"]}
+
+
+def machine(work, fs_kind):
+    cpu = "unknown"
+    with open("/proc/cpuinfo") as f:
+        for line in f:
+            if line.startswith("model name"):
+                cpu = line.split(":", 1)[1].strip()
+                break
+    with open("/proc/meminfo") as f:
+        mem_kib = int(f.readline().split()[1])
+    fs = subprocess.run(["df", "--output=fstype", work], capture_output=True,
+                        text=True).stdout.split()[-1]
+    versions = []
+    for cmd in (["hyperfine", "--version"], ["bsdtar", "--version"]):
+        out = subprocess.run(cmd, capture_output=True, text=True).stdout.strip()
+        versions.append(out.splitlines()[0] if out else cmd[0] + " ?")
+    return ("%d cores (nproc), %s, %.1f GiB RAM, %s file system (%s), Linux %s; %s"
+            % (os.cpu_count(), cpu, mem_kib / 1048576, fs, fs_kind, platform.release(),
+               "; ".join(versions)))
+
+
+def verdict(value, target):
+    return "met" if value <= target else "MISSED"
+
+
+def main():
+    results, work = sys.argv[1], sys.argv[2]
+    rows = []  # (measure, min, median, target, verdict)
+
+    def ratio_row(label, num, den, target=None):
+        rmin = num["min"] / den["min"]
+        rmed = num["median"] / den["median"]
+        rows.append((label, "%.2f" % rmin, "%.2f" % rmed,
+                     "<= %.2f" % target if target else "",
+                     verdict(rmed, target) if target else ""))
+
+    def time_row(label, r, unit="s"):
+        scale = 1000 if unit == "ms" else 1
+        rows.append((label, "%.3f %s" % (r["min"] * scale, unit),
+                     "%.3f %s" % (r["median"] * scale, unit), "", ""))
+
+    for path in sorted(glob.glob(os.path.join(results, "upgrade-*.json"))):
+        name = os.path.basename(path)[len("upgrade-"):-len(".json")]
+        r = hyperfine(path)
+        launcher, first = r["launcher"], r["launcher-first-install"]
+        x, tx, txs = r["bsdtar-x"], r["bsdtar-t-x"], r["bsdtar-t-x-syncfs"]
+        rows.append(("**Upgrade, %s**" % name, "", "", "", ""))
+        time_row("  launcher upgrade (s)", launcher)
+        time_row("  launcher first install (s)", first)
+        time_row("  bsdtar -tf + -xf + syncfs (s)", txs)
+        time_row("  bsdtar -tf + -xf (s)", tx)
+        time_row("  bsdtar -xf (s)", x)
+        ratio_row("  launcher upgrade / (bsdtar -tf + -xf)", launcher, tx, 1.10)
+        ratio_row("  launcher upgrade / bsdtar -xf", launcher, x)
+        ratio_row("  launcher upgrade / (bsdtar -tf + -xf + syncfs)", launcher, txs)
+        ratio_row("  launcher first install / (bsdtar -tf + -xf)", first, tx)
+        ratio_row("  launcher first install / (bsdtar -tf + -xf + syncfs)", first, txs)
+        ratio_row("  launcher first install / bsdtar -xf", first, x)
+
+    launch = os.path.join(results, "launch.json")
+    if os.path.exists(launch):
+        r = hyperfine(launch)
+        rows.append(("**Start-up, nothing to upgrade**", "", "", "", ""))
+        time_row("  launcher (ms)", r["launcher"], "ms")
+        time_row("  minimal QApplication (ms)", r["minimal-qapp"], "ms")
+        ratio_row("  launcher / minimal QApplication", r["launcher"], r["minimal-qapp"], 1.3)
+
+    memory = {}
+    for path in glob.glob(os.path.join(results, "memory-*.*")):
+        name = os.path.basename(path)[len("memory-"):].rsplit(".", 1)[0]
+        with open(path) as f:
+            kib = int(f.read().split()[-1])
+        memory.setdefault(name, []).append(kib / 1024)
+    if memory:
+        rows.append(("**Peak memory (max RSS, MiB)**", "", "", "", ""))
+        for name in sorted(memory):
+            values = memory[name]
+            upgrading = name not in ("no-upgrade", "minimal-qapp")
+            label = ("  launcher upgrading %s" % name if upgrading else
+                     "  launcher, nothing to upgrade" if name == "no-upgrade" else
+                     "  minimal QApplication")
+            peak = max(values)
+            rows.append((label, "%.1f" % min(values), "%.1f (max %.1f)"
+                         % (statistics.median(values), peak),
+                         "<= 64" if upgrading else "",
+                         verdict(peak, 64) if upgrading else ""))
+
+    probes = []
+    for path in sorted(glob.glob(os.path.join(results, "probe.*"))):
+        with open(path) as f:
+            probes.append(dict(line.strip().split("=", 1) for line in f if "=" in line))
+    if probes:
+        gaps = [float(p["max_gap_ms"]) for p in probes]
+        whole = [float(p["max_gap_whole_run_ms"]) for p in probes]
+        p99 = [float(p["p99_gap_ms"]) for p in probes]
+        extraction = [float(p["extraction_ms"]) for p in probes]
+        rows.append(("**Event loop, 50,000 files extracted (%s progress reports)**"
+                     % probes[0].get("progress_reports", "?"), "", "", "", ""))
+        rows.append(("  longest gap during extraction (ms)", "%.1f" % min(gaps),
+                     "%.1f (max %.1f)" % (statistics.median(gaps), max(gaps)), "<= 50",
+                     verdict(statistics.median(gaps), 50)))
+        cpu = [float(p["max_cpu_between_ticks_ms"]) for p in probes]
+        gap_cpu = [float(p["max_gap_cpu_ms"]) for p in probes]
+        rows.append(("  main-thread CPU time within that gap (ms)", "%.1f" % min(gap_cpu),
+                     "%.1f" % statistics.median(gap_cpu), "", ""))
+        rows.append(("  most main-thread CPU time between two ticks (ms)", "%.1f" % min(cpu),
+                     "%.1f (max %.1f)" % (statistics.median(cpu), max(cpu)), "", ""))
+        rows.append(("  99th percentile gap during extraction (ms)", "%.1f" % min(p99),
+                     "%.1f" % statistics.median(p99), "", ""))
+        rows.append(("  longest gap over the whole run (ms)", "%.1f" % min(whole),
+                     "%.1f" % statistics.median(whole), "", ""))
+        rows.append(("  extraction time in the probe (ms)", "%.0f" % min(extraction),
+                     "%.0f" % statistics.median(extraction), "", ""))
+
+    header = ("Measure", "Min", "Median", "Target", "")
+    widths = [max(len(str(r[i])) for r in rows + [header]) for i in range(5)]
+    line = lambda r: "| " + " | ".join(str(c).ljust(w) for c, w in zip(r, widths)) + " |"
+    print()
+    kind_path = os.path.join(results, "fs")
+    fs_kind = open(kind_path).read().strip() if os.path.exists(kind_path) else "?"
+    print("Machine: " + machine(work, fs_kind))
+    load_path = os.path.join(results, "load")
+    if os.path.exists(load_path):
+        print("Load average (1, 5, 15 min) at start and end: " +
+              " / ".join(open(load_path).read().split("\n")[:2]))
+    print()
+    print(line(header))
+    print("|" + "|".join("-" * (w + 2) for w in widths) + "|")
+    for r in rows:
+        print(line(r))
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
