@@ -77,6 +77,34 @@ Reader OpenForScan(const ustring &source) {
     return reader;
 }
 
+// Whether the entry name `name` names the directory it is unpacked into:
+// nothing but "/" and "." components ("", ".", "./", "/").
+bool NamesTarget(const char *name) {
+    for (const char *p = name; *p; ++p) {
+        if (*p == '/') continue;
+        if (*p == '.' && (p[1] == '/' || p[1] == '\0')) continue;
+        return false;
+    }
+    return true;
+}
+
+// Why `entry` must not be written, or null. A package carries files,
+// directories and links only: for anything else the disk writer makes a
+// device node (which opens the device to whoever may read the copy, and the
+// launcher may run with the privilege to make one), a FIFO, or an empty file
+// in place of a socket. An entry naming the target itself may only be a
+// directory: the writer would replace the whole target, which is removed
+// first while it is still empty, by a file or by a link to elsewhere.
+const char *Refusal(struct archive_entry *entry, const char *name) {
+    const mode_t type = archive_entry_filetype(entry);
+    const bool hardlink = archive_entry_hardlink(entry) != nullptr;
+    if (!hardlink && type != AE_IFREG && type != AE_IFDIR && type != AE_IFLNK)
+        return "not a file, directory or link";
+    if (NamesTarget(name) && (hardlink || type != AE_IFDIR))
+        return "it would replace the target directory";
+    return nullptr;
+}
+
 }  // namespace
 
 Extractor::Extractor() {}
@@ -226,6 +254,11 @@ int Extractor::Extract() {
         if (!name) {
             Logger::LogMsg(Logger::L_ERR, kComponent,
                            "[ERROR] extractor(%d): archive_entry_pathname failed", __LINE__);
+            return -1;
+        }
+        if (const char *why = Refusal(entry, name)) {
+            Logger::LogMsg(Logger::L_ERR, kComponent,
+                           "[ERROR] extractor(%d): refusing entry '%s': %s\n", __LINE__, name, why);
             return -1;
         }
         const ustring path = prefix + name;

@@ -1,6 +1,7 @@
 #include "extractor.h"
 
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <unistd.h>
 
 #include <regex>
@@ -8,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include <archive.h>
+#include <archive_entry.h>
 #include <gtest/gtest.h>
 
 #include <QMetaObject>
@@ -528,4 +531,73 @@ TEST_F(ExtractorTest, MissingPathsAreRejectedUntouched) {
     EXPECT_EQ(-1, ex.copy_data(nullptr, nullptr));
     EXPECT_EQ("[ERROR] extractor(N): Invalid Argument", LogLines().back());
 }
+// An entry naming the target itself used to be written as what it was: a file
+// or a link took the place of the whole, still empty, target directory, and
+// the extraction succeeded.
+TEST_F(ExtractorTest, EntryNamingTheTargetMayOnlyBeADirectory) {
+    const std::string outside = dir_.sub("outside");
+    ASSERT_EQ(0, mkdir(outside.c_str(), 0755));
+    const struct {
+        const char *name;
+        std::vector<ArchiveEntry> entries;
+        bool succeeds;
+    } rows[] = {
+        {"link named .", {SymlinkEntry(".", outside)}, false},
+        {"file named .", {FileEntry(".", "file")}, false},
+        {"file named ./.", {FileEntry("./.", "file")}, false},
+        {"hard link named .", {FileEntry("a", "a"), HardlinkEntry(".", "a")}, false},
+        {"directory named .", {DirEntry(".", 0755), FileEntry("a", "a")}, true},
+        {"file named .hidden", {FileEntry(".hidden", "hidden")}, true},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.name);
+        NewTarget();
+        Build(ArchiveFormat::kTar, row.entries);
+        EXPECT_EQ(row.succeeds ? 0 : -1, Extract());
+        struct stat st;
+        ASSERT_EQ(0, lstat(target_.c_str(), &st));
+        EXPECT_TRUE(S_ISDIR(st.st_mode));
+        if (!row.succeeds) {
+            EXPECT_NE(std::string::npos, LogLines().back().find("refusing entry"))
+                << LogLines().back();
+        }
+    }
+}
+
+// Device nodes, FIFOs and sockets used to be made as the package said; run
+// as root, the launcher put a device node readable by everyone into the copy.
+TEST_F(ExtractorTest, SpecialFilesAreRefused) {
+    const mode_t types[] = {AE_IFCHR, AE_IFBLK, AE_IFIFO, AE_IFSOCK};
+    for (const mode_t type : types) {
+        SCOPED_TRACE(type);
+        NewTarget();
+        // cpio, as tar has no place for a socket.
+        struct archive *a = archive_write_new();
+        archive_write_set_format_cpio_newc(a);
+        ASSERT_EQ(ARCHIVE_OK, archive_write_open_filename(a, archive_.c_str()));
+        struct archive_entry *e = archive_entry_new();
+        archive_entry_set_pathname(e, "first");
+        archive_entry_set_filetype(e, AE_IFREG);
+        archive_entry_set_perm(e, 0644);
+        archive_entry_set_size(e, 5);
+        ASSERT_EQ(ARCHIVE_OK, archive_write_header(a, e));
+        ASSERT_EQ(5, archive_write_data(a, "first", 5));
+        archive_entry_clear(e);
+        archive_entry_set_pathname(e, "special");
+        archive_entry_set_filetype(e, type);
+        archive_entry_set_perm(e, 0666);
+        archive_entry_set_rdev(e, makedev(1, 3));
+        archive_entry_set_size(e, 0);
+        ASSERT_EQ(ARCHIVE_OK, archive_write_header(a, e)) << archive_error_string(a);
+        archive_entry_free(e);
+        archive_write_free(a);
+
+        EXPECT_EQ(-1, Extract());
+        EXPECT_EQ("first", ReadFile(target_ + "/first"));
+        EXPECT_FALSE(Exists(target_ + "/special"));
+        EXPECT_NE(std::string::npos, LogLines().back().find("refusing entry 'special'"))
+            << LogLines().back();
+    }
+}
+
 }  // namespace
