@@ -188,6 +188,7 @@ const HostileCase kCases[] = {
     {"hardlink_outside", Outcome::kRefused},
     {"hardlink_with_data", Outcome::kRefused},
     {"hardlink_relative_with_data", Outcome::kRefused},
+    {"hardlink_to_symlink_with_data", Outcome::kInstalled},
     {"dot_names", Outcome::kRefused},
     {"empty_name_first", Outcome::kRefused},
     {"only_empty_name", Outcome::kRefused},

@@ -42,8 +42,10 @@ def client_tree():
     ]
 
 
-def tar_member(tar, name, kind, mode=0o644, data=b"", link="", size=None, dev=(0, 0)):
+def tar_member(tar, name, kind, mode=0o644, data=b"", link="", size=None, dev=(0, 0), pax=None):
     info = tarfile.TarInfo(name)
+    if pax:
+        info.pax_headers = pax
     info.mode = mode
     info.mtime = 1700000000
     info.type = {
@@ -142,10 +144,10 @@ def case_hardlink_outside(out, app, outside):
 
 def case_hardlink_with_data(out, app, outside):
     # pax lets a hard-link entry carry data, which a writer puts into the
-    # linked file.
+    # linked file; the extended header makes it a pax entry.
     write_tar(out, tree_members() + [
         dict(name="hard-data", kind="hardlink", link=outside + "/victim.txt",
-             data=b"overwritten through a hard link\n"),
+             data=b"overwritten through a hard link\n", pax={"comment": "with data"}),
     ])
 
 
@@ -153,7 +155,17 @@ def case_hardlink_relative_with_data(out, app, outside):
     rel = os.path.relpath(outside, app)
     write_tar(out, tree_members() + [
         dict(name="hard-data", kind="hardlink", link=rel + "/victim.txt",
-             data=b"overwritten through a hard link\n"),
+             data=b"overwritten through a hard link\n", pax={"comment": "with data"}),
+    ])
+
+
+def case_hardlink_to_symlink_with_data(out, app, outside):
+    # A hard link to the package's own link to an outside file, with data
+    # that a writer following the link would put into that file.
+    write_tar(out, tree_members() + [
+        dict(name="evil", kind="symlink", link=outside + "/victim.txt"),
+        dict(name="hard-data", kind="hardlink", link="evil",
+             data=b"overwritten through a hard link\n", pax={"comment": "with data"}),
     ])
 
 
