@@ -55,6 +55,7 @@ void WriteClientTree(const std::string &dir, const ClientTreeSpec &spec) {
 }
 
 void InstallPackage(const std::string &tree, const std::string &root) {
+    MakeDirs(root + "/package");
     std::string out;
     const std::string command = "tar --sort=name -czf " + Quote(root + "/package/tarrowind.qpk") +
                                 " -C " + Quote(tree) + " . 2>&1 && cp " + Quote(tree + "/INFO") +
