@@ -24,6 +24,8 @@
 
 namespace {
 
+using testing_support::CountOccurrences;
+using testing_support::PathExists;
 using testing_support::ChildProcess;
 using testing_support::ClientTreeSpec;
 using testing_support::InstallPackage;
@@ -46,17 +48,6 @@ const char kInstalled[] = "user installation is ready, removing backup app";
 // The package trees: share/dNN/{o,f}MMM for NN < kDirs, MMM < kFiles.
 const int kDirs = 30;
 const int kFiles = 100;
-
-bool Exists(const std::string &path) {
-    struct stat st;
-    return lstat(path.c_str(), &st) == 0;
-}
-
-int Count(const std::string &text, const std::string &what) {
-    int n = 0;
-    for (size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + 1)) ++n;
-    return n;
-}
 
 // Entries of the per-user install directory besides the application
 // directory, the log folder and the pid file: backups, markers, debris.
@@ -94,7 +85,7 @@ protected:
     // no marker and no backup remain.
     void ExpectCompleteCopyOf(const std::string &tree, const std::string &digest) {
         EXPECT_EQ(digest, TreeDigest(app())) << "copy differs from " << tree;
-        EXPECT_FALSE(Exists(marker())) << "marker left";
+        EXPECT_FALSE(PathExists(marker())) << "marker left";
         EXPECT_EQ("", Leftovers(install_.user()));
     }
 
@@ -126,7 +117,7 @@ TEST_F(CrashSafetyTest, KilledAtAnyMomentOfAnUpgradeTheNextRunCompletesIt) {
     // The old copy holds share/dNN/oMMM, the new one share/dNN/fMMM, so a file
     // of the new copy in A means that its extraction has reached it.
     auto extracted = [this](int dir, int file) {
-        return Exists(app() + ShareFile(dir, 'f', file));
+        return PathExists(app() + ShareFile(dir, 'f', file));
     };
     auto complete = [=]() { return extracted(kDirs - 1, kFiles - 1); };
     // Directories of the backup's share/ already removed by the clean-up.
@@ -135,7 +126,7 @@ TEST_F(CrashSafetyTest, KilledAtAnyMomentOfAnUpgradeTheNextRunCompletesIt) {
         for (int d = 0; d < kDirs; ++d) {
             char sub[32];
             snprintf(sub, sizeof sub, "/share/d%02d", d);
-            gone += !Exists(backup() + sub);
+            gone += !PathExists(backup() + sub);
         }
         return gone;
     };
@@ -145,9 +136,9 @@ TEST_F(CrashSafetyTest, KilledAtAnyMomentOfAnUpgradeTheNextRunCompletesIt) {
         moments.push_back({"before the upgrade, " + std::to_string(ms) + " ms after the start",
                            [ms](double elapsed) { return elapsed >= ms; }});
     moments.push_back({"marker created", [=](double) {
-                           return Exists(marker()) || Exists(backup()) || extracted(0, 0);
+                           return PathExists(marker()) || PathExists(backup()) || extracted(0, 0);
                        }});
-    moments.push_back({"backup made", [=](double) { return Exists(backup()) || extracted(0, 0); }});
+    moments.push_back({"backup made", [=](double) { return PathExists(backup()) || extracted(0, 0); }});
     moments.push_back({"first file extracted", [=](double) { return extracted(0, 0); }});
     for (int d = 0; d < kDirs; d += 2)
         moments.push_back({"extraction at share/d" + std::to_string(d),
@@ -156,9 +147,9 @@ TEST_F(CrashSafetyTest, KilledAtAnyMomentOfAnUpgradeTheNextRunCompletesIt) {
     for (int gone : {0, 1, 3, 6, 10, 15, 20, 25, 29, 30})
         moments.push_back(
             {"clean-up, " + std::to_string(gone) + " backup directories removed",
-             [=](double) { return complete() && !Exists(marker()) && removed() >= gone; }});
+             [=](double) { return complete() && !PathExists(marker()) && removed() >= gone; }});
     moments.push_back({"backup removed", [=](double) {
-                           return complete() && !Exists(marker()) && !Exists(backup());
+                           return complete() && !PathExists(marker()) && !PathExists(backup());
                        }});
 
     int killed = 0;
@@ -186,8 +177,8 @@ TEST_F(CrashSafetyTest, KilledAtAnyMomentOfAnUpgradeTheNextRunCompletesIt) {
         ASSERT_TRUE(launcher->Wait(30000));
         if (signalled && launcher->StatusText() == "signal 9") {
             ++killed;
-            states[std::string(Exists(marker()) ? "marker " : "") +
-                   (Exists(backup()) ? "backup " : "") + (complete() ? "new-copy" : "")]++;
+            states[std::string(PathExists(marker()) ? "marker " : "") +
+                   (PathExists(backup()) ? "backup " : "") + (complete() ? "new-copy" : "")]++;
         } else {
             EXPECT_EQ("exit 0", launcher->StatusText()) << launcher->Errors();
         }
@@ -276,9 +267,9 @@ TEST_F(CrashSafetyTest, FullDiskDuringTheUpgradeRestoresTheOldCopy) {
     const LauncherInstall::Result r = install_.Run();
     EXPECT_EQ("exit 0", r.status) << r.err;
 
-    EXPECT_EQ(1, Count(install_.Log(), kUpgradeFailed)) << install_.Log();
+    EXPECT_EQ(1, CountOccurrences(install_.Log(), kUpgradeFailed)) << install_.Log();
     EXPECT_EQ(before, TreeDigest(app()));
-    EXPECT_FALSE(Exists(marker()));
+    EXPECT_FALSE(PathExists(marker()));
     EXPECT_EQ("", Leftovers(install_.user()));
     EXPECT_EQ(starts + 1, StartCalls(install_.home()));
     EXPECT_EQ("start 1000", LastStartCall(install_.home()));
@@ -300,12 +291,12 @@ TEST_F(CrashSafetyTest, TenLaunchersAtOnceUpgradeOnce) {
     }
 
     const std::string log = install_.Log().substr(before.size());
-    EXPECT_EQ(1, Count(log, kInstalled)) << log;
+    EXPECT_EQ(1, CountOccurrences(log, kInstalled)) << log;
     // Every launcher either ran the sequence, and started the client once,
     // or left at once.
-    const int ran = Count(log, kRunning);
+    const int ran = CountOccurrences(log, kRunning);
     EXPECT_GE(ran, 1);
-    EXPECT_EQ(10, ran + Count(log, kAlreadyLaunched)) << log;
+    EXPECT_EQ(10, ran + CountOccurrences(log, kAlreadyLaunched)) << log;
     EXPECT_EQ(starts + ran, StartCalls(install_.home()));
     ExpectCompleteCopyOf(new_tree, TreeDigest(new_tree));
 }

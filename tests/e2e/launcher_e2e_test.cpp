@@ -23,6 +23,7 @@
 
 namespace {
 
+using testing_support::CountOccurrences;
 using testing_support::BlockingStartScript;
 using testing_support::ChildProcess;
 using testing_support::KillProcessesWithEnvironment;
@@ -46,12 +47,6 @@ const char kNoUpgrade[] = "[DEBUG] launcher(91): no need to upgrade\n";
 const char kUpgradeFailed[] = "[ERROR] launcher(98): Failed to upgrade package\n";
 const char kDone[] = "[DEBUG] launcher(114): done\n";
 const int kTimeoutMs = 30000;
-
-int Count(const std::string &text, const std::string &what) {
-    int n = 0;
-    for (size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + 1)) ++n;
-    return n;
-}
 
 bool IsExecutableFile(const std::string &path) {
     struct stat st;
@@ -134,12 +129,12 @@ TEST_F(LauncherE2eTest, LevelFileLetsTheSequenceDebugLinesThrough) {
     install_.SetLogLevels(kDebugLevels);
     ASSERT_NO_FATAL_FAILURE(InstallClientCopy());
     const std::string first = install_.Log();
-    EXPECT_EQ(1, Count(first, kRunning)) << first;
-    EXPECT_EQ(1, Count(first, kDone)) << first;
-    EXPECT_EQ(0, Count(first, kNoUpgrade)) << first;
+    EXPECT_EQ(1, CountOccurrences(first, kRunning)) << first;
+    EXPECT_EQ(1, CountOccurrences(first, kDone)) << first;
+    EXPECT_EQ(0, CountOccurrences(first, kNoUpgrade)) << first;
     EXPECT_LT(first.find(kRunning), first.find("source version = 0, target version = 1000"));
     EXPECT_LT(first.find("source version = 0, target version = 1000"), first.find(kDone));
-    EXPECT_EQ(0, Count(first, "[ERROR]")) << first;
+    EXPECT_EQ(0, CountOccurrences(first, "[ERROR]")) << first;
 
     const LauncherInstall::Result r = install_.Run();
     EXPECT_EQ("exit 0", r.status) << r.err;
@@ -192,7 +187,7 @@ TEST_F(LauncherE2eTest, CorruptPackageLeavesTheOldCopyAndStillStartsTheClient) {
     const LauncherInstall::Result r = install_.Run();
     EXPECT_EQ("exit 0", r.status) << r.err;
     const std::string log = install_.Log();
-    EXPECT_EQ(1, Count(log, kUpgradeFailed)) << log;
+    EXPECT_EQ(1, CountOccurrences(log, kUpgradeFailed)) << log;
     for (const std::string &word : LevelWords(log))
         EXPECT_TRUE(word == "ERROR" || word == "WARNING") << word << " in\n" << log;
 
@@ -216,9 +211,9 @@ TEST_F(LauncherE2eTest, SecondLauncherLeavesAtOnceWhileTheFirstRuns) {
     EXPECT_EQ(LibPathLine(), second.out);
     EXPECT_TRUE(first->Running()) << "the second launcher waited for the first";
     const std::string log = install_.Log();
-    EXPECT_EQ(1, Count(log, kAlreadyLaunched)) << log;
+    EXPECT_EQ(1, CountOccurrences(log, kAlreadyLaunched)) << log;
     // Only the installing run and the first launcher ran the sequence.
-    EXPECT_EQ(2, Count(log, kRunning)) << log;
+    EXPECT_EQ(2, CountOccurrences(log, kRunning)) << log;
 
     Release();
     ASSERT_TRUE(first->Wait(kTimeoutMs));
@@ -247,8 +242,8 @@ TEST_F(LauncherE2eTest, CopyAtAnotherPathIsNotASecondInstance) {
     EXPECT_EQ("exit 0", first->StatusText()) << first->Errors();
     EXPECT_EQ("exit 0", other->StatusText()) << other->Errors();
     const std::string log = install_.Log();
-    EXPECT_EQ(0, Count(log, kAlreadyLaunched)) << log;
-    EXPECT_EQ(3, Count(log, kDone)) << log;
+    EXPECT_EQ(0, CountOccurrences(log, kAlreadyLaunched)) << log;
+    EXPECT_EQ(3, CountOccurrences(log, kDone)) << log;
 }
 
 TEST_F(LauncherE2eTest, KilledLauncherDoesNotBlockTheNextOne) {
@@ -271,8 +266,8 @@ TEST_F(LauncherE2eTest, KilledLauncherDoesNotBlockTheNextOne) {
     const pid_t client = install_.WaitForClient();
     EXPECT_NE(0, client);
     const std::string log = install_.Log();
-    EXPECT_EQ(0, Count(log, kAlreadyLaunched)) << log;
-    EXPECT_EQ(2, Count(log, kDone)) << log;
+    EXPECT_EQ(0, CountOccurrences(log, kAlreadyLaunched)) << log;
+    EXPECT_EQ(2, CountOccurrences(log, kDone)) << log;
     Release();
     EXPECT_TRUE(LauncherInstall::StopClient(client));
 }

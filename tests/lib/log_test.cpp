@@ -18,6 +18,7 @@
 
 namespace {
 
+using testing_support::PathExists;
 using testing_support::ReadFile;
 using testing_support::TempDir;
 using testing_support::WriteFile;
@@ -27,11 +28,6 @@ const char kStampPattern[] = "[A-Z][a-z][a-z] [0-9][0-9] [0-9][0-9]:[0-9][0-9]:[
 const size_t kStampLen = 16;
 const int kRecordLen = 1024;        // timestamp + message
 const int kRecordsToRotate = 1025;  // 1025 * 1024 is the first count above 1 MiB
-
-bool Exists(const std::string &path) {
-    struct stat st;
-    return lstat(path.c_str(), &st) == 0;
-}
 
 long long FileSize(const std::string &path) {
     struct stat st;
@@ -121,7 +117,7 @@ TEST_F(LoggerFileTest, CrossingMessageEndsUpInRotatedFile) {
     ASSERT_EQ(0, Init(50));
     LogRecords(1, kRecordsToRotate - 1);
     EXPECT_EQ(1048576, FileSize(LogPath()));
-    EXPECT_FALSE(Exists(Rotated(0)));
+    EXPECT_FALSE(PathExists(Rotated(0)));
 
     LogRecord(kRecordsToRotate);
     EXPECT_EQ(1LL * kRecordsToRotate * kRecordLen, FileSize(Rotated(0)));
@@ -131,7 +127,7 @@ TEST_F(LoggerFileTest, CrossingMessageEndsUpInRotatedFile) {
     LogRecord(kRecordsToRotate + 1);
     EXPECT_EQ(1u, Lines(ReadFile(LogPath())).size());
     EXPECT_TRUE(LastLineIsRecord(LogPath(), kRecordsToRotate + 1));
-    EXPECT_FALSE(Exists(Rotated(1)));
+    EXPECT_FALSE(PathExists(Rotated(1)));
 }
 
 TEST_F(LoggerFileTest, ContentFromBeforeStartIsNotCounted) {
@@ -139,7 +135,7 @@ TEST_F(LoggerFileTest, ContentFromBeforeStartIsNotCounted) {
     WriteFile(LogPath(), std::string(before - 1, 'o') + "\n");
     ASSERT_EQ(0, Init(50));
     LogRecords(1, kRecordsToRotate - 1);
-    EXPECT_FALSE(Exists(Rotated(0)));
+    EXPECT_FALSE(PathExists(Rotated(0)));
     EXPECT_EQ(before + 1048576, FileSize(LogPath()));
 
     LogRecord(kRecordsToRotate);
@@ -154,8 +150,8 @@ TEST_F(LoggerFileTest, RotationShiftsOlderFilesAndDropsTheLastIndex) {
     EXPECT_TRUE(LastLineIsRecord(Rotated(0), kRecordsToRotate));
     for (int i = 1; i <= 48; ++i)
         EXPECT_EQ("old " + std::to_string(i - 1) + "\n", ReadFile(Rotated(i))) << i;
-    EXPECT_FALSE(Exists(Rotated(49)));
-    EXPECT_FALSE(Exists(Rotated(50)));
+    EXPECT_FALSE(PathExists(Rotated(49)));
+    EXPECT_FALSE(PathExists(Rotated(50)));
 }
 
 TEST_F(LoggerFileTest, RotationCountOneKeepsOnlyIndexZero) {
@@ -163,7 +159,7 @@ TEST_F(LoggerFileTest, RotationCountOneKeepsOnlyIndexZero) {
     ASSERT_EQ(0, Init(1));
     LogRecords(1, kRecordsToRotate);
     EXPECT_TRUE(LastLineIsRecord(Rotated(0), kRecordsToRotate));
-    EXPECT_FALSE(Exists(Rotated(1)));
+    EXPECT_FALSE(PathExists(Rotated(1)));
 }
 
 TEST_F(LoggerFileTest, FailedRotationDropsLaterMessagesSilently) {
@@ -229,9 +225,9 @@ TEST_F(LoggerFileTest, LinesOfTwoThreadsNeverInterleave) {
     // Oldest first: the highest rotated index, down to the live file.
     std::string all;
     for (int i = 48; i >= 0; --i)
-        if (Exists(Rotated(i))) all += ReadFile(Rotated(i));
+        if (PathExists(Rotated(i))) all += ReadFile(Rotated(i));
     all += ReadFile(LogPath());
-    EXPECT_TRUE(Exists(Rotated(0))) << "two million bytes should have rotated the log";
+    EXPECT_TRUE(PathExists(Rotated(0))) << "two million bytes should have rotated the log";
 
     const std::regex line_re(std::string("^") + kStampPattern +
                              "\\[ERROR\\] log_test\\([0-9]+\\): ([AB]) ([0-9]{5}) (A{60}|B{60})$");

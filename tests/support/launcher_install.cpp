@@ -151,13 +151,4 @@ bool WaitForText(const std::string &path, const std::string &text, int timeout_m
     return true;
 }
 
-std::string TreeDigest(const std::string &dir) {
-    std::string out;
-    RunCommand("cd " + Quote(dir) +
-                   " && find . -printf '%p %y %m %l\\n' | sort && find . -type f | sort | "
-                   "xargs md5sum",
-               &out);
-    return out;
-}
-
 }  // namespace testing_support

@@ -88,9 +88,6 @@ std::string BlockingStartScript();
 bool WaitForFile(const std::string &path, int timeout_ms);
 // Waits until the file `path` contains `text`; false after `timeout_ms`.
 bool WaitForText(const std::string &path, const std::string &text, int timeout_ms);
-// Recursive listing of `dir` with types, modes, link targets and file
-// checksums: equal for byte-identical trees.
-std::string TreeDigest(const std::string &dir);
 
 }  // namespace testing_support
 

@@ -91,4 +91,24 @@ int OpenDescriptorCount() {
     return n - 3;  // ".", ".." and the descriptor of d itself
 }
 
+bool PathExists(const std::string &path) {
+    struct stat st;
+    return lstat(path.c_str(), &st) == 0;
+}
+
+int CountOccurrences(const std::string &text, const std::string &what) {
+    int n = 0;
+    for (size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + 1)) ++n;
+    return n;
+}
+
+std::string TreeDigest(const std::string &dir) {
+    std::string out;
+    RunCommand("cd '" + dir +
+                   "' && find . -printf '%p %y %m %l\\n' | sort && find . -type f | sort | "
+                   "xargs md5sum",
+               &out);
+    return out;
+}
+
 }  // namespace testing_support

@@ -48,6 +48,13 @@ std::string ReadFile(const std::string &path);
 int RunCommand(const std::string &command, std::string *out = nullptr);
 // Number of open file descriptors of this process.
 int OpenDescriptorCount();
+// Whether the entry exists (a dangling link does).
+bool PathExists(const std::string &path);
+// How often `what` occurs in `text` (overlapping occurrences count).
+int CountOccurrences(const std::string &text, const std::string &what);
+// Recursive listing of `dir` with types, modes, link targets and file
+// checksums: equal for byte-identical trees.
+std::string TreeDigest(const std::string &dir);
 
 }  // namespace testing_support
 

@@ -24,6 +24,7 @@
 #include "log.h"
 #include "test_support.h"
 
+using testing_support::PathExists;
 using testing_support::OpenDescriptorCount;
 using testing_support::ReadFile;
 using testing_support::ScopedEnv;
@@ -38,11 +39,6 @@ mode_t ModeOf(const std::string &path) {
     struct stat st;
     if (lstat(path.c_str(), &st) != 0) return static_cast<mode_t>(-1);
     return st.st_mode & 07777;
-}
-
-bool Exists(const std::string &path) {
-    struct stat st;
-    return lstat(path.c_str(), &st) == 0;
 }
 
 std::string LinkText(const std::string &path) {
@@ -281,10 +277,10 @@ TEST_F(FileOpTest, CopySpanningSeveralBuffersAndDeletingTheOrigin) {
     for (size_t i = 0; i < data.size(); ++i) data[i] = static_cast<char>(i * 7 + i / 4096);
     MakeFile(Sub("src"), data, 0644);
     EXPECT_EQ(0, FSCopy(Sub("src").c_str(), Sub("dst").c_str(), false));
-    EXPECT_TRUE(Exists(Sub("src")));
+    EXPECT_TRUE(PathExists(Sub("src")));
     EXPECT_TRUE(data == ReadFile(Sub("dst")));
     EXPECT_EQ(0, FSCopy(Sub("src").c_str(), Sub("moved").c_str(), true));
-    EXPECT_FALSE(Exists(Sub("src")));
+    EXPECT_FALSE(PathExists(Sub("src")));
     EXPECT_TRUE(data == ReadFile(Sub("moved")));
 }
 
@@ -311,9 +307,9 @@ TEST_F(FileOpTest, FailedCopyReleasesDescriptorsAndKeepsTheSource) {
         EXPECT_EQ(before, OpenDescriptorCount());
         EXPECT_TRUE(Logged("[ERROR]", row.log_text));
     }
-    EXPECT_TRUE(Exists(Sub("src")));
-    EXPECT_TRUE(Exists(Sub("srcdir")));
-    EXPECT_TRUE(Exists(Sub("out2"))) << "the partial destination stays";
+    EXPECT_TRUE(PathExists(Sub("src")));
+    EXPECT_TRUE(PathExists(Sub("srcdir")));
+    EXPECT_TRUE(PathExists(Sub("out2"))) << "the partial destination stays";
 }
 
 TEST_F(FileOpTest, RenameResults) {
@@ -330,7 +326,7 @@ TEST_F(FileOpTest, RenameResults) {
     EXPECT_EQ(before, OpenDescriptorCount());
 
     EXPECT_EQ(0, FSRename(Sub("f").c_str(), Sub("g").c_str()));
-    EXPECT_FALSE(Exists(Sub("f")));
+    EXPECT_FALSE(PathExists(Sub("f")));
     EXPECT_EQ("data", ReadFile(Sub("g")));
 }
 
@@ -338,16 +334,16 @@ TEST_F(FileOpTest, RemoveLinkTreeAndMissing) {
     MakeFile(Sub("target/keep"), "k", 0644);
     ASSERT_EQ(0, symlink(Sub("target").c_str(), Sub("link").c_str()));
     EXPECT_EQ(0, FSRemove(Sub("link").c_str()));
-    EXPECT_FALSE(Exists(Sub("link")));
-    EXPECT_TRUE(Exists(Sub("target/keep")));
+    EXPECT_FALSE(PathExists(Sub("link")));
+    EXPECT_TRUE(PathExists(Sub("target/keep")));
 
     MakeFile(Sub("tree/a/b/file"), "x", 0644);
     MakeFile(Sub("tree/top"), "y", 0400);
     ASSERT_EQ(0, mkfifo(Sub("tree/a/fifo").c_str(), 0600));
     ASSERT_EQ(0, symlink(Sub("target").c_str(), Sub("tree/a/b/link").c_str()));
     EXPECT_EQ(0, FSRemove(Sub("tree").c_str()));
-    EXPECT_FALSE(Exists(Sub("tree")));
-    EXPECT_TRUE(Exists(Sub("target/keep")));
+    EXPECT_FALSE(PathExists(Sub("tree")));
+    EXPECT_TRUE(PathExists(Sub("target/keep")));
 
     EXPECT_EQ(0, FSRemove(Sub("missing").c_str()));
     EXPECT_EQ(-1, FSRemove(""));
@@ -373,7 +369,7 @@ TEST_F(FileOpTest, FailedRemoveReleasesDirectoryStreams) {
     const int before = OpenDescriptorCount();
     EXPECT_EQ(-3, FSRemove(Sub(name).c_str()));
     EXPECT_EQ(before, OpenDescriptorCount());
-    EXPECT_TRUE(Exists(Sub(name)));
+    EXPECT_TRUE(PathExists(Sub(name)));
 }
 
 TEST_F(FileOpTest, ReadDirWithAndWithoutInfo) {
@@ -439,7 +435,7 @@ TEST_F(FileOpTest, TemporaryFilesAndNames) {
     EXPECT_EQ(std::string::npos,
               name.find_first_not_of(
                   "0123456789abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ-_", 5));
-    EXPECT_FALSE(Exists(name));
+    EXPECT_FALSE(PathExists(name));
 }
 
 TEST_F(FileOpTest, LinksTimesAndRealPath) {
@@ -571,7 +567,7 @@ protected:
 TEST_F(CrossDeviceTest, MovedFileKeepsContentsAndMode) {
     MakeFile(Sub("tool"), "#!/bin/sh\n", 0751);
     EXPECT_EQ(0, FSRename(Sub("tool").c_str(), Other("tool").c_str()));
-    EXPECT_FALSE(Exists(Sub("tool")));
+    EXPECT_FALSE(PathExists(Sub("tool")));
     EXPECT_EQ("#!/bin/sh\n", ReadFile(Other("tool")));
     EXPECT_EQ(0751u, ModeOf(Other("tool")));
 }
@@ -587,7 +583,7 @@ TEST_F(CrossDeviceTest, MovedTreeKeepsModesAndLinks) {
 
     EXPECT_EQ(0, FSRename(Sub("app").c_str(), Other("app").c_str()));
 
-    EXPECT_FALSE(Exists(Sub("app")));
+    EXPECT_FALSE(PathExists(Sub("app")));
     EXPECT_EQ("#!/bin/sh\nexit 0\n", ReadFile(Other("app/bin/run")));
     EXPECT_EQ("s", ReadFile(Other("app/data/nested/secret")));
     struct ModeRow {

@@ -23,6 +23,7 @@
 #include "test_support.h"
 #include "texts/strtab.h"
 
+using testing_support::PathExists;
 using testing_support::ArchiveEntry;
 using testing_support::ArchiveFormat;
 using testing_support::DirEntry;
@@ -47,11 +48,6 @@ struct Report {
 bool IsLink(const std::string &path) {
     struct stat st;
     return lstat(path.c_str(), &st) == 0 && S_ISLNK(st.st_mode);
-}
-
-bool Exists(const std::string &path) {
-    struct stat st;
-    return lstat(path.c_str(), &st) == 0;
 }
 
 std::string LinkBody(const std::string &path) {
@@ -124,11 +120,11 @@ protected:
             case ArchiveEntry::kFile:
                 return ReadFile(path) == e.body;
             case ArchiveEntry::kDir:
-                return Exists(path);
+                return PathExists(path);
             case ArchiveEntry::kSymlink:
                 return LinkBody(path) == e.body;
             case ArchiveEntry::kHardlink:
-                return Exists(path);
+                return PathExists(path);
         }
         return false;
     }
@@ -314,7 +310,7 @@ TEST_F(ExtractorTest, NothingIsWrittenOutsideTheTarget) {
         NewTarget();
         Build(ArchiveFormat::kTar, row.entries);
         EXPECT_EQ(row.succeeds ? 0 : -1, Extract());
-        EXPECT_FALSE(Exists(outside + "/file"));
+        EXPECT_FALSE(PathExists(outside + "/file"));
         unlink((outside + "/file").c_str());
         if (row.succeeds) {
             // The archive's own link is replaced by a real directory.
@@ -456,7 +452,7 @@ TEST_F(ExtractorTest, CountAndListSeeEveryEntry) {
 
     Build(ArchiveFormat::kTar, {});
     EXPECT_EQ(0, ex.Count());
-    EXPECT_FALSE(Exists(target_ + "/bin"));
+    EXPECT_FALSE(PathExists(target_ + "/bin"));
 }
 
 TEST_F(ExtractorTest, ArchiveWithoutEntriesFails) {
@@ -496,7 +492,7 @@ TEST_F(ExtractorTest, MissingTargetDirectoryFailsWithoutCreatingIt) {
     Build(ArchiveFormat::kTar, {FileEntry("INFO", "x")});
     target_ = dir_.sub("not-created/app");
     EXPECT_EQ(-1, Extract());
-    EXPECT_FALSE(Exists(dir_.sub("not-created")));
+    EXPECT_FALSE(PathExists(dir_.sub("not-created")));
     EXPECT_TRUE(Progress().empty());
     EXPECT_TRUE(std::regex_match(LogLines().back(),
                                  std::regex("\\[ERROR\\] extractor\\(N\\): Failed to resolve "
@@ -594,7 +590,7 @@ TEST_F(ExtractorTest, SpecialFilesAreRefused) {
 
         EXPECT_EQ(-1, Extract());
         EXPECT_EQ("first", ReadFile(target_ + "/first"));
-        EXPECT_FALSE(Exists(target_ + "/special"));
+        EXPECT_FALSE(PathExists(target_ + "/special"));
         EXPECT_NE(std::string::npos, LogLines().back().find("refusing entry 'special'"))
             << LogLines().back();
     }

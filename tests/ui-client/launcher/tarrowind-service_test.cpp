@@ -13,31 +13,13 @@
 
 namespace {
 
+using testing_support::TreeDigest;
+using testing_support::CountOccurrences;
+using testing_support::PathExists;
 using testing_support::ReadFile;
 using testing_support::RunCommand;
 using testing_support::ServiceTree;
 using testing_support::WriteFile;
-
-bool Exists(const std::string &path) {
-    struct stat st;
-    return lstat(path.c_str(), &st) == 0;
-}
-
-int Count(const std::string &text, const std::string &what) {
-    int n = 0;
-    for (size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + 1)) ++n;
-    return n;
-}
-
-// Recursive listing with file contents' checksums: equal for identical trees.
-std::string TreeDigest(const std::string &dir) {
-    std::string out;
-    RunCommand("cd '" + dir +
-                   "' && find . -printf '%p %y %m %l\\n' | sort && find . -type f | sort | xargs "
-                   "md5sum",
-               &out);
-    return out;
-}
 
 struct VersionRow {
     const char *name;
@@ -121,7 +103,7 @@ TEST(PrepareUserEnv, FirstInstall) {
     EXPECT_TRUE(st.st_mode & S_IXUSR) << "the client must stay executable";
     ASSERT_EQ(0, lstat((tree.app() + "/lib/libclient.so").c_str(), &st));
     EXPECT_TRUE(S_ISLNK(st.st_mode));
-    EXPECT_FALSE(Exists(tree.app() + "_tmp"));
+    EXPECT_FALSE(PathExists(tree.app() + "_tmp"));
 }
 
 TEST(PrepareUserEnv, UpgradeReplacesTheOldCopyAndRemovesTheBackup) {
@@ -132,8 +114,8 @@ TEST(PrepareUserEnv, UpgradeReplacesTheOldCopyAndRemovesTheBackup) {
     const auto r = tree.Run("prepare");
     EXPECT_NE(std::string::npos, r.out.find("result=0")) << r.log;
     EXPECT_NE(std::string::npos, ReadFile(tree.app() + "/INFO").find("build_version=3400"));
-    EXPECT_FALSE(Exists(tree.app() + "/old-only")) << "the new copy is not merged into the old";
-    EXPECT_FALSE(Exists(tree.app() + "_tmp"));
+    EXPECT_FALSE(PathExists(tree.app() + "/old-only")) << "the new copy is not merged into the old";
+    EXPECT_FALSE(PathExists(tree.app() + "_tmp"));
 }
 
 TEST(PrepareUserEnv, TakenBackupNamesAreSkippedAndAllRemovedAfterSuccess) {
@@ -144,10 +126,10 @@ TEST(PrepareUserEnv, TakenBackupNamesAreSkippedAndAllRemovedAfterSuccess) {
     tree.MakePackage("3400");
     const auto r = tree.Run("prepare");
     EXPECT_NE(std::string::npos, r.out.find("result=0")) << r.log;
-    EXPECT_EQ(2, Count(r.log, "failed to backup app from")) << r.log;
+    EXPECT_EQ(2, CountOccurrences(r.log, "failed to backup app from")) << r.log;
     EXPECT_NE(std::string::npos, r.log.find("-> '" + tree.app() + "_tmp1'")) << r.log;
     for (const char *suffix : {"_tmp", "_tmp1", "_tmp2"})
-        EXPECT_FALSE(Exists(tree.app() + suffix)) << suffix;
+        EXPECT_FALSE(PathExists(tree.app() + suffix)) << suffix;
 }
 
 TEST(PrepareUserEnv, AllBackupNamesTakenLeavesTheCopyAlone) {
@@ -159,8 +141,8 @@ TEST(PrepareUserEnv, AllBackupNamesTakenLeavesTheCopyAlone) {
     const std::string before = TreeDigest(tree.app());
     const auto r = tree.Run("prepare");
     EXPECT_NE(std::string::npos, r.out.find("result=-1")) << r.log;
-    EXPECT_EQ(11, Count(r.log, "failed to backup app from")) << r.log;
-    EXPECT_EQ(1, Count(r.log, "' at max retries, exiting\n")) << r.log;
+    EXPECT_EQ(11, CountOccurrences(r.log, "failed to backup app from")) << r.log;
+    EXPECT_EQ(1, CountOccurrences(r.log, "' at max retries, exiting\n")) << r.log;
     EXPECT_EQ(before, TreeDigest(tree.app()));
 }
 
@@ -176,7 +158,7 @@ TEST(PrepareUserEnv, FailedExtractionRestoresTheOldCopy) {
               r.log.find("Failed to extract package, rollback to old installation\n"))
         << r.log;
     EXPECT_EQ(before, TreeDigest(tree.app()));
-    EXPECT_FALSE(Exists(tree.app() + "_tmp"));
+    EXPECT_FALSE(PathExists(tree.app() + "_tmp"));
 }
 
 TEST(PrepareUserEnv, FailedFirstInstallKeepsThePartialCopy) {
@@ -187,7 +169,7 @@ TEST(PrepareUserEnv, FailedFirstInstallKeepsThePartialCopy) {
     EXPECT_NE(std::string::npos,
               r.log.find("Failed to extract package, and no old installation to rollback\n"))
         << r.log;
-    EXPECT_TRUE(Exists(tree.app() + "/INFO")) << "entries before the damage stay";
+    EXPECT_TRUE(PathExists(tree.app() + "/INFO")) << "entries before the damage stay";
 }
 
 TEST(RemoveAgedFolders, RemovesTheFolderAndLogsEveryRun) {
@@ -199,7 +181,7 @@ TEST(RemoveAgedFolders, RemovesTheFolderAndLogsEveryRun) {
         EXPECT_NE(std::string::npos,
                   r.log.find("removing aged app folder " + tree.user() + "/app\n"))
             << "run " << run << ": " << r.log;
-        EXPECT_FALSE(Exists(tree.user() + "/app"));
+        EXPECT_FALSE(PathExists(tree.user() + "/app"));
     }
 }
 
@@ -247,20 +229,20 @@ TEST_F(InterruptedUpgrade, NoMarkerAfterSuccessOrAfterRestoringACompleteCopy) {
     tree.InstallApp("3320");
     tree.MakePackage("3400");
     EXPECT_NE(std::string::npos, tree.Run("prepare").out.find("result=0"));
-    EXPECT_FALSE(Exists(marker()));
+    EXPECT_FALSE(PathExists(marker()));
 
     tree.MakeCorruptPackage();
     EXPECT_NE(std::string::npos, tree.Run("prepare").out.find("result=-1"));
-    EXPECT_FALSE(Exists(marker())) << "the restored copy was complete";
+    EXPECT_FALSE(PathExists(marker())) << "the restored copy was complete";
     EXPECT_NE(std::string::npos, ReadFile(tree.app() + "/INFO").find("build_version=3400"));
 }
 
 TEST_F(InterruptedUpgrade, PartialFirstInstallIsRedoneAlthoughItsBuildMatches) {
     tree.MakeCorruptPackage();
     EXPECT_NE(std::string::npos, tree.Run("prepare").out.find("result=-1"));
-    ASSERT_TRUE(Exists(marker()));
+    ASSERT_TRUE(PathExists(marker()));
     // The partial copy already carries the package's INFO and executable.
-    ASSERT_TRUE(Exists(tree.app() + "/bin/tarrowind-backup-ui"));
+    ASSERT_TRUE(PathExists(tree.app() + "/bin/tarrowind-backup-ui"));
     const auto r = tree.Run("versions");
     EXPECT_NE(std::string::npos, r.out.find("need=1")) << r.out;
     EXPECT_NE(std::string::npos, r.log.find("did not finish, installing again")) << r.log;
@@ -278,10 +260,10 @@ TEST_F(InterruptedUpgrade, CrashAfterTheBackupIsRepairedByTheNextRun) {
     EXPECT_NE(std::string::npos, tree.Run("versions").out.find("need=1"));
     const auto r = tree.Run("prepare");
     EXPECT_NE(std::string::npos, r.out.find("result=0")) << r.log;
-    EXPECT_FALSE(Exists(marker()));
-    EXPECT_FALSE(Exists(tree.app() + "_tmp"));
-    EXPECT_FALSE(Exists(tree.app() + "_tmp1"));
-    EXPECT_TRUE(Exists(tree.app() + "/package/start-stop"));
+    EXPECT_FALSE(PathExists(marker()));
+    EXPECT_FALSE(PathExists(tree.app() + "_tmp"));
+    EXPECT_FALSE(PathExists(tree.app() + "_tmp1"));
+    EXPECT_TRUE(PathExists(tree.app() + "/package/start-stop"));
 }
 
 TEST_F(InterruptedUpgrade, RestoringAPartialCopyKeepsTheMarker) {
@@ -289,7 +271,7 @@ TEST_F(InterruptedUpgrade, RestoringAPartialCopyKeepsTheMarker) {
     WriteFile(marker(), "");
     tree.MakeCorruptPackage();
     EXPECT_NE(std::string::npos, tree.Run("prepare").out.find("result=-1"));
-    EXPECT_TRUE(Exists(marker()));
+    EXPECT_TRUE(PathExists(marker()));
 }
 
 TEST_F(InterruptedUpgrade, LeftoverBackupsGoWhenNoUpgradeIsDue) {
@@ -300,15 +282,15 @@ TEST_F(InterruptedUpgrade, LeftoverBackupsGoWhenNoUpgradeIsDue) {
     tree.EnableDebugLog();
     const auto r = tree.Run("versions");
     EXPECT_NE(std::string::npos, r.out.find("need=0"));
-    EXPECT_FALSE(Exists(tree.app() + "_tmp"));
-    EXPECT_FALSE(Exists(tree.app() + "_tmp3"));
-    EXPECT_EQ(2, Count(r.log, "left by an interrupted upgrade")) << r.log;
+    EXPECT_FALSE(PathExists(tree.app() + "_tmp"));
+    EXPECT_FALSE(PathExists(tree.app() + "_tmp3"));
+    EXPECT_EQ(2, CountOccurrences(r.log, "left by an interrupted upgrade")) << r.log;
 
     // While an upgrade is due they may still hold the only complete copy.
     WriteFile(tree.app() + "_tmp/bin/old", "x");
     WriteFile(marker(), "");
     EXPECT_NE(std::string::npos, tree.Run("versions").out.find("need=1"));
-    EXPECT_TRUE(Exists(tree.app() + "_tmp"));
+    EXPECT_TRUE(PathExists(tree.app() + "_tmp"));
 }
 
 }  // namespace
