@@ -277,7 +277,12 @@ int FSMKDir(const ustring &path, bool isCreateParent) {
         return -1;
     }
     if (info.isExist) {
-        if (info.type == FT_DIR) return 0;
+        // A link to a directory (a folder moved to another disk) counts as
+        // the directory, and stays a link.
+        struct stat64 st;
+        if (info.type == FT_DIR ||
+            (info.type == FT_SLINK && stat64(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode)))
+            return 0;
         FILE_OP_LOG(Logger::L_ERR,
                     "[ERROR] file-op(%d): FSMKDir: Create a folder but local file system is not "
                     "directory '%s' (%d)\n",
@@ -397,6 +402,12 @@ int FSRemove(const ustring &path, bool /*allowundo*/) {
     if (GetFileInfo(path, info) != 0) return -1;
     if (!info.isExist) return 0;
     if (info.type != FT_DIR) return remove(path.c_str()) != 0 ? -3 : 0;
+    // A package or an earlier copy may hold read-only (0555) or closed (000)
+    // directories; their owner may open them up to empty them. The type came
+    // from lstat and the change does not follow a link, so nothing outside
+    // the tree is touched.
+    if (info.uid == geteuid() && (info.mode & S_IRWXU) != S_IRWXU)
+        fchmodat(AT_FDCWD, path.c_str(), (info.mode & 07777) | S_IRWXU, AT_SYMLINK_NOFOLLOW);
     const int removed = ForEachChild(path, [&](const char *name) {
         return FSRemove(path + "/" + name, false);
     });

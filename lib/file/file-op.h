@@ -75,8 +75,8 @@ int FSStat(const ustring &path, FILE_INFO &info, bool do_case_check = false);
 // True when the entry exists; a dangling symbolic link exists.
 bool IsFileExist(const ustring &path, bool do_case_check = false);
 
-// 0 when created or already a directory; -1 for an empty path, an
-// information failure or an existing non-directory (a link included); -2 when
+// 0 when created or already a directory (or a symbolic link to one); -1 for
+// an empty path, an information failure or an existing non-directory; -2 when
 // creation failed. Without `isCreateParent` the parent must exist.
 int FSMKDir(const ustring &path, bool isCreateParent = false);
 // Creates every missing level of `path`. `mode` with all bits set means 0777
@@ -101,8 +101,11 @@ int FSCopy(const ustring &src, const ustring &dst, bool isDelOrigin = false);
 // the sources. 0; -1 an empty argument; -2 source missing or not readable;
 // -100 name too long; -3 any other failure (what was moved stays moved).
 int FSRename(const ustring &from, const ustring &to, bool do_case_check = false);
-// Removes a file, link (not its target) or whole directory tree. 0 also when
-// nothing was there; -1 empty path or information failure; -3 failure.
+// Removes a file, link (not its target) or whole directory tree. Directories
+// of the tree that the caller owns get the owner's read, write and search
+// bits first, so read-only ones can be emptied. 0 also when nothing was
+// there; -1 empty path or information failure; -3 failure, with errno from
+// the first entry that could not be removed (the tree then still exists).
 int FSRemove(const ustring &path, bool allowundo = false);
 
 // 0 / -1. On success `dh` owns an open stream that FSCloseDir must release.

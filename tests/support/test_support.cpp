@@ -1,10 +1,12 @@
 #include "test_support.h"
 
 #include <dirent.h>
+#include <grp.h>
 #include <stdio.h>
 #include <stdlib.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <cerrno>
 #include <cstring>
@@ -13,6 +15,21 @@
 #include <stdexcept>
 
 namespace testing_support {
+
+int RunUnprivileged(const std::function<int()> &body) {
+    fflush(nullptr);
+    const pid_t pid = fork();
+    if (pid < 0) return -1;
+    if (pid == 0) {
+        if (geteuid() == 0 && (setgroups(0, nullptr) != 0 || setgid(kUnprivilegedUid) != 0 ||
+                               setuid(kUnprivilegedUid) != 0))
+            _exit(77);
+        _exit(body());
+    }
+    int status = 0;
+    if (waitpid(pid, &status, 0) != pid || !WIFEXITED(status)) return -1;
+    return WEXITSTATUS(status);
+}
 
 TempDir::TempDir() {
     const char *base = getenv("TMPDIR");

@@ -1,9 +1,21 @@
 #ifndef TESTS_SUPPORT_TEST_SUPPORT_H
 #define TESTS_SUPPORT_TEST_SUPPORT_H
 
+#include <sys/types.h>
+
+#include <functional>
 #include <string>
 
 namespace testing_support {
+
+// The unprivileged user ("nobody") that tests drop to, as real users run
+// without root's power over permissions.
+const uid_t kUnprivilegedUid = 65534;
+
+// Runs `body` in a forked child as kUnprivilegedUid when this process is
+// root, else as the current user. Returns the child's exit status (body's
+// result), 77 when the uid could not be dropped, -1 when the child failed.
+int RunUnprivileged(const std::function<int()> &body);
 
 // A fresh directory under $TMPDIR (or /tmp), removed with everything in it
 // when the object goes away.

@@ -27,13 +27,15 @@
 using testing_support::PathExists;
 using testing_support::OpenDescriptorCount;
 using testing_support::ReadFile;
+using testing_support::RunCommand;
+using testing_support::RunUnprivileged;
 using testing_support::ScopedEnv;
 using testing_support::TempDir;
 using testing_support::WriteFile;
 
 namespace {
 
-const uid_t kNobody = 65534;
+const uid_t kNobody = testing_support::kUnprivilegedUid;
 
 mode_t ModeOf(const std::string &path) {
     struct stat st;
@@ -154,10 +156,16 @@ TEST_F(FileOpTest, MkdirOnExistingEntries) {
         Logged("[ERROR]", "FSMKDir: Create a folder but local file system is not directory '" +
                               Sub("file") + "' (1)\n"))
         << Log();
-    EXPECT_EQ(-1, FSMKDir(Sub("link").c_str()));
+    // A folder moved elsewhere and linked back counts as the folder.
+    EXPECT_EQ(0, FSMKDir(Sub("link").c_str()));
+    EXPECT_EQ(0, FSMKDir(Sub("link/sub").c_str()));
+    EXPECT_TRUE(PathExists(Sub("dir/sub")));
+    EXPECT_EQ("dir", LinkText(Sub("link")));
+    ASSERT_EQ(0, symlink("file", Sub("file-link").c_str()));
+    EXPECT_EQ(-1, FSMKDir(Sub("file-link").c_str()));
     EXPECT_TRUE(
         Logged("[ERROR]", "FSMKDir: Create a folder but local file system is not directory '" +
-                              Sub("link") + "' (3)\n"));
+                              Sub("file-link") + "' (3)\n"));
     EXPECT_EQ(-1, FSMKDir(""));
 }
 
@@ -499,23 +507,6 @@ TEST_F(FileOpTest, FileSystemProbesOnLocalAndMissingPaths) {
                                       Sub("missing") + "'. No such file or directory\n"));
 }
 
-// Runs `check` in a child process as the unprivileged user "nobody" (or as
-// the current user when that is not root). Returns the child's exit status,
-// or 77 when the uid could not be dropped.
-int RunUnprivileged(const std::function<int()> &check) {
-    const pid_t pid = fork();
-    if (pid < 0) return -1;
-    if (pid == 0) {
-        if (geteuid() == 0 &&
-            (setgroups(0, nullptr) != 0 || setgid(kNobody) != 0 || setuid(kNobody) != 0))
-            _exit(77);
-        _exit(check());
-    }
-    int status = 0;
-    if (waitpid(pid, &status, 0) != pid || !WIFEXITED(status)) return -1;
-    return WEXITSTATUS(status);
-}
-
 TEST_F(FileOpTest, AccessProbesAsUnprivilegedUser) {
     ASSERT_EQ(0, chmod(dir_.path().c_str(), 0755));
     struct Row {
@@ -541,6 +532,50 @@ TEST_F(FileOpTest, AccessProbesAsUnprivilegedUser) {
     }
     EXPECT_FALSE(isFileLocked(Sub("missing").c_str(), R_OK));
     EXPECT_TRUE(hasFilePermission(Sub("missing").c_str(), R_OK));
+}
+
+// What a user may remove of a tree: directories of theirs that are read-only
+// or closed are opened up and emptied; an entry of another user stops the
+// removal, which must then fail at any depth and keep the tree's root.
+TEST_F(FileOpTest, RemoveAsUnprivilegedOwner) {
+    ASSERT_EQ(0, chmod(dir_.path().c_str(), 0755));
+    const std::string deep = "d/" + std::string(100, 'x') + "/" + std::string(100, 'y');
+    struct Row {
+        const char *name;
+        std::string foreign;  // a root-owned directory holding a file; none when empty
+        bool removed;
+    } rows[] = {
+        {"read-only and closed directories", "", true},
+        {"foreign child", "locked", false},
+        {"foreign child deep down", deep + "/locked", false},
+    };
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.name);
+        if (!row.foreign.empty() && geteuid() != 0)
+            GTEST_SKIP() << "a file of another user needs root to make";
+        // The tree lies in a folder of its owner, as in a home directory.
+        const std::string tree = Sub(std::string("owner/tree-") + row.name);
+        MakeFile(tree + "/" + deep + "/file", "x", 0444);
+        MakeFile(tree + "/closed/file", "x", 0644);
+        MakeFile(Sub("outside/keep"), "k", 0644);
+        ASSERT_EQ(0, symlink(Sub("outside").c_str(), (tree + "/" + deep + "/link").c_str()));
+        ASSERT_EQ(0, chmod(Sub("outside").c_str(), 0555));
+        if (geteuid() == 0) {
+            ASSERT_EQ(0, RunCommand("chown -R nobody: '" + Sub("owner") + "'"));
+        }
+        if (!row.foreign.empty()) MakeFile(tree + "/" + row.foreign + "/file", "x", 0644);
+        ASSERT_EQ(0, RunCommand("chmod 0555 '" + tree + "/" + deep + "' '" + tree + "/d' && " +
+                                "chmod 0000 '" + tree + "/closed'"));
+        const ustring path(tree.c_str());
+        const int status = RunUnprivileged([&] { return FSRemove(path) == 0 ? 0 : 1; });
+        if (status == 77) GTEST_SKIP() << "cannot switch to uid " << kNobody;
+        EXPECT_EQ(row.removed ? 0 : 1, status);
+        EXPECT_EQ(!row.removed, PathExists(tree));
+        EXPECT_TRUE(PathExists(Sub("outside/keep")));
+        EXPECT_EQ(0555u, ModeOf(Sub("outside"))) << "changed through a link";
+        ASSERT_EQ(0, chmod(Sub("outside").c_str(), 0755));
+        ASSERT_EQ(0, RunCommand("rm -rf '" + Sub("outside") + "'"));
+    }
 }
 
 // Moves between /tmp and /dev/shm, which are different file systems here.
