@@ -11,6 +11,7 @@
 #include <sys/time.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <memory>
 
 #include "log.h"
@@ -413,6 +414,27 @@ int FSRemove(const ustring &path, bool /*allowundo*/) {
     });
     if (removed != 0) return -3;
     return remove(path.c_str()) != 0 ? -3 : 0;
+}
+
+int FSReadSmallFile(const ustring &path, size_t limit, std::string &out, bool follow_link) {
+    out.clear();
+    const int flags = O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC | (follow_link ? 0 : O_NOFOLLOW);
+    ScopedFd fd(open64(path.c_str(), flags));
+    if (!fd.valid()) return errno == ELOOP ? -2 : -1;
+    struct stat64 st;
+    if (fstat64(fd.get(), &st) != 0) return -1;
+    if (!S_ISREG(st.st_mode)) return -2;
+    char buf[4096];
+    while (out.size() < limit) {
+        const ssize_t got = read(fd.get(), buf, std::min(sizeof buf, limit - out.size()));
+        if (got == 0) break;
+        if (got < 0) {
+            if (errno == EINTR) continue;
+            return -1;
+        }
+        out.append(buf, static_cast<size_t>(got));
+    }
+    return 0;
 }
 
 int FSOpenDir(const ustring &path, int flag, DIR_HANDLE &dh) {

@@ -6,6 +6,8 @@
 #include <sys/types.h>
 #include <time.h>
 
+#include <string>
+
 #include "ustring/ustring.h"
 
 // File-system operations over POSIX calls (64-bit sizes and offsets).
@@ -107,6 +109,13 @@ int FSRename(const ustring &from, const ustring &to, bool do_case_check = false)
 // there; -1 empty path or information failure; -3 failure, with errno from
 // the first entry that could not be removed (the tree then still exists).
 int FSRemove(const ustring &path, bool allowundo = false);
+
+// Reads at most `limit` bytes of the regular file `path` into `out` without
+// ever blocking: a FIFO, a device or a socket is refused before anything is
+// read. With `follow_link` false a symbolic link at `path` is refused too.
+// 0; -1 when it cannot be opened or read (errno tells why, ENOENT when it is
+// missing); -2 when it is not a regular file.
+int FSReadSmallFile(const ustring &path, size_t limit, std::string &out, bool follow_link = true);
 
 // 0 / -1. On success `dh` owns an open stream that FSCloseDir must release.
 int FSOpenDir(const ustring &path, int flag, DIR_HANDLE &dh);

@@ -32,6 +32,7 @@ using testing_support::InstallPackage;
 using testing_support::KillProcessesWithEnvironment;
 using testing_support::LastStartCall;
 using testing_support::LauncherInstall;
+using testing_support::Leftovers;
 using testing_support::MemoryScratch;
 using testing_support::ReadFile;
 using testing_support::RunCommand;
@@ -48,17 +49,6 @@ const char kInstalled[] = "user installation is ready, removing backup app";
 // The package trees: share/dNN/{o,f}MMM for NN < kDirs, MMM < kFiles.
 const int kDirs = 30;
 const int kFiles = 100;
-
-// Entries of the per-user install directory besides the application
-// directory, the log folder and the pid file: backups, markers, debris.
-std::string Leftovers(const std::string &dir) {
-    std::string out, found;
-    RunCommand("ls -A '" + dir + "'", &out);
-    std::istringstream names(out);
-    for (std::string name; std::getline(names, name);)
-        if (name != "Tarrowind.app" && name != "log" && name != "ui.pid") found += name + " ";
-    return found;
-}
 
 std::string ShareFile(int dir, char prefix, int file) {
     char name[64];
@@ -86,7 +76,7 @@ protected:
     void ExpectCompleteCopyOf(const std::string &tree, const std::string &digest) {
         EXPECT_EQ(digest, TreeDigest(app())) << "copy differs from " << tree;
         EXPECT_FALSE(PathExists(marker())) << "marker left";
-        EXPECT_EQ("", Leftovers(install_.user()));
+        EXPECT_EQ(std::vector<std::string>{}, Leftovers(install_.user()));
     }
 
     MemoryScratch scratch_;
@@ -270,7 +260,7 @@ TEST_F(CrashSafetyTest, FullDiskDuringTheUpgradeRestoresTheOldCopy) {
     EXPECT_EQ(1, CountOccurrences(install_.Log(), kUpgradeFailed)) << install_.Log();
     EXPECT_EQ(before, TreeDigest(app()));
     EXPECT_FALSE(PathExists(marker()));
-    EXPECT_EQ("", Leftovers(install_.user()));
+    EXPECT_EQ(std::vector<std::string>{}, Leftovers(install_.user()));
     EXPECT_EQ(starts + 1, StartCalls(install_.home()));
     EXPECT_EQ("start 1000", LastStartCall(install_.home()));
 }

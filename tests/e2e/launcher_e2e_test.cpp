@@ -28,6 +28,7 @@ using testing_support::BlockingStartScript;
 using testing_support::ChildProcess;
 using testing_support::KillProcessesWithEnvironment;
 using testing_support::LauncherInstall;
+using testing_support::Leftovers;
 using testing_support::ProcessAlive;
 using testing_support::ProcessExecutable;
 using testing_support::ReadFile;
@@ -66,19 +67,6 @@ std::vector<std::string> LevelWords(const std::string &log) {
                             : line.substr(open + 1, close - open - 1));
     }
     return words;
-}
-
-// Entries of the per-user install directory `dir` besides the application
-// directory, the log folder and the pid file: backups, markers, debris.
-std::vector<std::string> Leftovers(const std::string &dir) {
-    std::string out;
-    RunCommand("ls -A '" + dir + "'", &out);
-    std::vector<std::string> found;
-    std::istringstream names(out);
-    std::string name;
-    while (std::getline(names, name))
-        if (name != "Tarrowind.app" && name != "log" && name != "ui.pid") found.push_back(name);
-    return found;
 }
 
 double SecondsSince(std::chrono::steady_clock::time_point start) {

@@ -1,5 +1,7 @@
 #include "service_tree.h"
 
+#include <unistd.h>
+
 #include <stdexcept>
 
 namespace testing_support {
@@ -68,12 +70,25 @@ void ServiceTree::EnableDebugLog() const {
 ServiceTree::Result ServiceTree::Run(const std::string &args, const std::string &env) const {
     Result r;
     const std::string err = tmp_.sub("driver.log");
-    r.status = RunCommand("env HOME=" + Quote(home_) + " " + env + " " +
+    r.status = RunCommand(env + " env HOME=" + Quote(home_) + " " +
                               Quote(root_ + "/bin/service_driver") + " " + args + " 2>" +
                               Quote(err),
                           &r.out);
     r.log = ReadFile(err);
     return r;
+}
+
+void ServiceTree::HandHomeOver() const {
+    if (geteuid() != 0) return;
+    MustRun("chmod 755 " + Quote(tmp_.path()) + " && chown -R " +
+            std::to_string(kUnprivilegedUid) + ":" + std::to_string(kUnprivilegedUid) + " " +
+            Quote(home_));
+}
+
+ServiceTree::Result ServiceTree::RunUnprivileged(const std::string &args) const {
+    if (geteuid() != 0) return Run(args);
+    const std::string id = std::to_string(kUnprivilegedUid);
+    return Run(args, "setpriv --reuid=" + id + " --regid=" + id + " --clear-groups");
 }
 
 }  // namespace testing_support

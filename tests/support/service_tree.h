@@ -44,6 +44,11 @@ public:
     // Runs the driver with `args`, HOME set to home(), and `env` (assignments
     // such as "A=1 B=2") in front.
     Result Run(const std::string &args, const std::string &env = "") const;
+    // When this process is root: gives the home directory, with everything
+    // in it, to kUnprivilegedUid.
+    void HandHomeOver() const;
+    // Run() as kUnprivilegedUid when this process is root.
+    Result RunUnprivileged(const std::string &args) const;
 
 private:
     TempDir tmp_;

@@ -8,6 +8,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <fstream>
@@ -117,6 +118,21 @@ int CountOccurrences(const std::string &text, const std::string &what) {
     int n = 0;
     for (size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + 1)) ++n;
     return n;
+}
+
+std::vector<std::string> Leftovers(const std::string &dir) {
+    std::vector<std::string> found;
+    if (DIR *d = opendir(dir.c_str())) {
+        while (const dirent *e = readdir(d)) {
+            const std::string name = e->d_name;
+            if (name != "." && name != ".." && name != "Tarrowind.app" && name != "log" &&
+                name != "ui.pid")
+                found.push_back(name);
+        }
+        closedir(d);
+    }
+    std::sort(found.begin(), found.end());
+    return found;
 }
 
 std::string TreeDigest(const std::string &dir) {

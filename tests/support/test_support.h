@@ -5,6 +5,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 namespace testing_support {
 
@@ -64,6 +65,10 @@ int OpenDescriptorCount();
 bool PathExists(const std::string &path);
 // How often `what` occurs in `text` (overlapping occurrences count).
 int CountOccurrences(const std::string &text, const std::string &what);
+// Entries of the per-user install directory `dir` besides the application
+// directory, the log folder and the pid file: backups, markers, debris.
+// Sorted.
+std::vector<std::string> Leftovers(const std::string &dir);
 // Recursive listing of `dir` with types, modes, link targets and file
 // checksums: equal for byte-identical trees.
 std::string TreeDigest(const std::string &dir);

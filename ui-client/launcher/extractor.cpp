@@ -272,9 +272,12 @@ int Extractor::Extract() {
         }
 
         if (archive_read_extract2(reader.get(), entry, writer.get()) != ARCHIVE_OK) {
+            // The reader carries its own failure (a damaged package), or a
+            // copy of the writer's; the writer's own text is the last resort.
+            const char *why = ErrorText(reader.get());
             Logger::LogMsg(Logger::L_ERR, kComponent,
                            "[ERROR] extractor(%d): archive_read_extract2 failed: '%s'\n", __LINE__,
-                           ErrorText(writer.get()));
+                           *why ? why : ErrorText(writer.get()));
             return -1;
         }
 

@@ -4,11 +4,14 @@
 #include <fcntl.h>
 #include <stdio.h>
 #include <string.h>
+#include <stdlib.h>
 #include <unistd.h>
+
+#include <string>
+#include <vector>
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QSettings>
 #include <QString>
 
 #include "extractor.h"
@@ -19,6 +22,29 @@ namespace {
 
 ustring FromQString(const QString &s) { return ustring(s.toUtf8().constData()); }
 
+// `path` with repeated and trailing slashes, "." and resolvable ".." parts
+// taken out, as QDir::cleanPath does, but on bytes: a home directory whose
+// name is not valid UTF-8 keeps its exact name.
+ustring CleanPath(const std::string &path) {
+    const bool absolute = !path.empty() && path[0] == '/';
+    std::vector<std::string> parts;
+    for (size_t at = 0; at <= path.size();) {
+        size_t slash = path.find('/', at);
+        if (slash == std::string::npos) slash = path.size();
+        const std::string part = path.substr(at, slash - at);
+        at = slash + 1;
+        if (part.empty() || part == ".") continue;
+        if (part == ".." && !parts.empty() && parts.back() != "..") {
+            parts.pop_back();
+        } else if (part != ".." || !absolute) {
+            parts.push_back(part);
+        }
+    }
+    std::string clean = absolute ? "/" : "";
+    for (size_t i = 0; i < parts.size(); ++i) clean += (i ? "/" : "") + parts[i];
+    return ustring(clean.empty() ? "." : clean.c_str());
+}
+
 }  // namespace
 
 // `timeout` stays unset here; LinuxService gives it its value.
@@ -28,7 +54,10 @@ Service::~Service() {}
 
 void Service::SetTimeout(int t) { timeout = t; }
 
-ustring Service::GetUserInstallPath() { return FromQString(QDir::homePath()); }
+ustring Service::GetUserInstallPath() {
+    const char *home = getenv("HOME");
+    return CleanPath(home && *home ? home : "/");
+}
 
 ustring Service::GetRootTarrowindInstallPath() {
     return FromQString(QDir::cleanPath(QCoreApplication::applicationDirPath() + "/" + ".."));
@@ -69,11 +98,48 @@ ustring GetAppBackupDir(const ustring &app_dir, int tries) {
     return base + tries_str;
 }
 
+// The most of a version file that is read: it holds a few short lines.
+const size_t kMaxVersionFileBytes = 64 * 1024;
+
+std::string Trimmed(const std::string &s) {
+    const size_t first = s.find_first_not_of(" \t");
+    if (first == std::string::npos) return std::string();
+    return s.substr(first, s.find_last_not_of(" \t") - first + 1);
+}
+
+// A value of an INI line as the toolkit's INI reader gives a plain value:
+// trimmed, without its double quotes, and ending at a ";" comment outside
+// them.
+std::string IniValue(const std::string &raw) {
+    std::string value;
+    bool quoted = false;
+    for (const char c : raw) {
+        if (c == '"') {
+            quoted = !quoted;
+        } else if (c == ';' && !quoted) {
+            break;
+        } else {
+            value += c;
+        }
+    }
+    return raw.find('"') == std::string::npos ? Trimmed(value) : value;
+}
+
 // Reads the "Version" section of the INI file at `path` into `info`; keys
-// that are absent leave their member unchanged.
+// that are absent leave their member unchanged. The file is read by its
+// bytes, never through text, so a home directory whose name is not UTF-8 is
+// read where it is; only a regular file is read, and only its first 64 KiB.
 void ReadVersionFile(const ustring &path, Service::VersionInfo &info) {
-    QSettings settings(QString::fromUtf8(path.c_str()), QSettings::IniFormat);
-    settings.beginGroup("Version");
+    std::string text;
+    const int rc = FSReadSmallFile(path, kMaxVersionFileBytes, text);
+    if (rc == -2) {
+        Logger::LogMsg(Logger::L_NOTICE, kComponent,
+                       "[NOTE] tarrowind-service(%d): '%s' is not a regular file, treating it as "
+                       "absent\n",
+                       __LINE__, path.c_str());
+    }
+    if (rc != 0) return;
+    if (text.compare(0, 3, "\xEF\xBB\xBF") == 0) text.erase(0, 3);
     const struct {
         const char *key;
         ustring Service::VersionInfo::*member;
@@ -83,17 +149,65 @@ void ReadVersionFile(const ustring &path, Service::VersionInfo &info) {
         {"build_version", &Service::VersionInfo::build_version},
         {"icon_overlay_version", &Service::VersionInfo::icon_overlay_version},
     };
-    for (const auto &f : fields) {
-        if (settings.contains(f.key))
-            info.*f.member = FromQString(settings.value(f.key).toString());
+    bool in_section = false;
+    for (size_t at = 0; at < text.size();) {
+        size_t eol = text.find_first_of("\r\n", at);
+        if (eol == std::string::npos) eol = text.size();
+        const std::string line = Trimmed(text.substr(at, eol - at));
+        at = eol + 1;
+        if (line.empty() || line[0] == ';' || line[0] == '#') continue;
+        if (line[0] == '[') {
+            in_section = line == "[Version]";
+            continue;
+        }
+        const size_t eq = line.find('=');
+        if (!in_section || eq == std::string::npos) continue;
+        const std::string key = Trimmed(line.substr(0, eq));
+        for (const auto &f : fields)
+            if (key == f.key) info.*f.member = ustring(IniValue(line.substr(eq + 1)).c_str());
     }
-    settings.endGroup();
 }
 
 // "<app_dir>.incomplete": exists exactly while the application directory may
 // hold a partial copy, so that an upgrade interrupted at any moment (logout,
-// power loss, a killed process) is redone by the next run.
+// power loss, a killed process) is redone by the next run. It records where
+// the last complete copy is, in one line "backup=<name>": the backup of that
+// name if it exists, else the application directory; "backup=" when there is
+// no complete copy at all (a first installation).
 ustring IncompleteMarker(const ustring &app_dir) { return app_dir + ".incomplete"; }
+
+enum class MarkerState {
+    kAbsent,   // no upgrade under way: the application directory is complete
+    kNone,     // a first installation under way: no complete copy exists
+    kBackup,   // the complete copy is the recorded backup, or else A
+    kUnknown,  // no record (an older launcher's marker): any backup may hold it
+};
+
+// Reads the marker of `app_dir`; with kBackup, `backup` is the recorded
+// backup's path. Anything but a regular file at the marker's name counts as
+// no marker and is removed (a link goes, never what it points to).
+MarkerState ReadMarker(const ustring &app_dir, ustring &backup) {
+    const ustring marker = IncompleteMarker(app_dir);
+    std::string text;
+    const int rc = FSReadSmallFile(marker, 256, text, false);
+    if (rc == -1 && errno == ENOENT) return MarkerState::kAbsent;
+    if (rc == -2) {
+        Logger::LogMsg(Logger::L_NOTICE, kComponent,
+                       "[NOTE] tarrowind-service(%d): '%s' is not a regular file, treating it as "
+                       "absent\n",
+                       __LINE__, marker.c_str());
+        FSRemove(marker, false);
+        return MarkerState::kAbsent;
+    }
+    if (rc != 0) return MarkerState::kUnknown;
+    if (text == "backup=\n") return MarkerState::kNone;
+    for (int i = 0; i < Service::MAX_RENAME_COUNT; ++i) {
+        backup = GetAppBackupDir(app_dir, i);
+        if (text == "backup=" + std::string(FSBaseName(backup).c_str()) + "\n")
+            return MarkerState::kBackup;
+    }
+    return MarkerState::kUnknown;
+}
 
 // Flushes a directory's entries (renames, creations, removals) to disk.
 int SyncDirectory(const ustring &dir) {
@@ -113,39 +227,90 @@ int SyncFileSystem(const ustring &path) {
     return rc;
 }
 
-// Creates the marker and makes it durable. Returns 0 / -1.
-int CreateMarker(const ustring &marker) {
-    const int fd = open(marker.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+// Writes the marker of `app_dir` anew, recording `backup` (empty: no complete
+// copy), and makes it durable. Whatever stands at its name (a link, a FIFO,
+// a file with other names) is removed first, never written through.
+// REQUIRES: the application directory, if any, is complete, since the marker
+// is briefly absent. Returns 0 / -1 with errno.
+int WriteMarker(const ustring &app_dir, const ustring &backup) {
+    const ustring marker = IncompleteMarker(app_dir);
+    if (FSRemove(marker, false) != 0) return -1;
+    const int fd = open(marker.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644);
     if (fd < 0) return -1;
-    const int rc = fsync(fd);
+    const std::string text =
+        "backup=" + std::string(backup.empty() ? "" : FSBaseName(backup).c_str()) + "\n";
+    const bool written = write(fd, text.data(), text.size()) == static_cast<ssize_t>(text.size());
+    const int rc = written ? fsync(fd) : -1;
     close(fd);
     if (rc != 0) return -1;
     return SyncDirectory(FSParentPath(marker));
 }
 
 // Removes the marker and makes the removal durable.
-void RemoveMarker(const ustring &marker) {
+void RemoveMarker(const ustring &app_dir) {
+    const ustring marker = IncompleteMarker(app_dir);
     FSRemove(marker, false);
     SyncDirectory(FSParentPath(marker));
+}
+
+// Removes `path`; a failure is logged with the reason. Returns FSRemove's
+// result.
+int RemoveLogged(const ustring &path) {
+    const int rc = FSRemove(path, false);
+    if (rc != 0) {
+        Logger::LogMsg(Logger::L_WARNING, kComponent,
+                       "[WARNING] tarrowind-service(%d): failed to remove '%s': %s\n", __LINE__,
+                       path.c_str(), strerror(errno));
+    }
+    return rc;
+}
+
+// Removes every backup name of `app_dir` but `keep`, with an INFO line for
+// each when `announce` is set.
+void RemoveBackups(const ustring &app_dir, const ustring &keep, bool announce) {
+    for (int i = 0; i < Service::MAX_RENAME_COUNT; ++i) {
+        const ustring backup = GetAppBackupDir(app_dir, i);
+        if (backup == keep || !IsFileExist(backup, false)) continue;
+        if (announce) {
+            Logger::LogMsg(Logger::L_INFO, kComponent,
+                           "[INFO] tarrowind-service(%d): removing backup '%s' left by an "
+                           "interrupted upgrade\n",
+                           __LINE__, backup.c_str());
+        }
+        RemoveLogged(backup);
+    }
+}
+
+// Clears `app_dir` of a copy that is of no further use. What cannot be
+// removed (files of another user) is moved to a free backup name other than
+// `keep`, which a later run removes. Returns 0 when `app_dir` is gone, -1
+// (logged) when it is still there.
+int ClearAppDir(const ustring &app_dir, const ustring &keep) {
+    if (RemoveLogged(app_dir) == 0) return 0;
+    for (int i = 0; i < Service::MAX_RENAME_COUNT; ++i) {
+        const ustring aside = GetAppBackupDir(app_dir, i);
+        if (aside == keep || IsFileExist(aside, false)) continue;
+        if (FSRename(app_dir, aside, false) == 0) return 0;
+    }
+    Logger::LogMsg(Logger::L_ERR, kComponent,
+                   "[ERROR] tarrowind-service(%d): failed to move '%s' out of the way: %s\n",
+                   __LINE__, app_dir.c_str(), strerror(errno));
+    return -1;
+}
+
+void LogMarkerFailure(int line, const ustring &app_dir) {
+    Logger::LogMsg(Logger::L_ERR, kComponent, "[ERROR] tarrowind-service(%d): failed to create '%s': %s\n",
+                   line, IncompleteMarker(app_dir).c_str(), strerror(errno));
 }
 
 }  // namespace
 
 bool Service::IsAppIncomplete() const {
-    return IsFileExist(IncompleteMarker(per_user_install_path), false);
+    ustring backup;
+    return ReadMarker(per_user_install_path, backup) != MarkerState::kAbsent;
 }
 
-void Service::RemoveLeftoverBackups() {
-    for (int i = 0; i < MAX_RENAME_COUNT; ++i) {
-        const ustring backup = GetAppBackupDir(per_user_install_path, i);
-        if (!IsFileExist(backup, false)) continue;
-        Logger::LogMsg(Logger::L_INFO, kComponent,
-                       "[INFO] tarrowind-service(%d): removing backup '%s' left by an interrupted "
-                       "upgrade\n",
-                       __LINE__, backup.c_str());
-        FSRemove(backup, false);
-    }
-}
+void Service::RemoveLeftoverBackups() { RemoveBackups(per_user_install_path, ustring(), true); }
 
 void Service::LoadSourceVersion() {
     ustring path = GetUserTarrowindAppInstallPath() + "" + "/" + "INFO";
@@ -175,34 +340,66 @@ void Service::LoadTargetVersion() {
 int Service::PrepareUserEnv() {
     int rename_count = 0;
     const ustring app_dir = per_user_install_path;
-    const ustring marker = IncompleteMarker(app_dir);
     ustring backup_dir;
+    // Whether the copy that a failure puts back is known to be complete; the
+    // marker then goes with it.
+    bool restores_complete_copy = true;
+    // Whether the backup name is recorded in the marker before the rename.
+    bool record_backup = true;
 
-    // A copy that carries no marker was complete before this upgrade began;
-    // only such a copy may lose the marker again when it is put back.
-    const bool was_complete = IsFileExist(app_dir, false) && !IsFileExist(marker, false);
-    if (FSMKDir(FSParentPath(app_dir), true) < 0 || CreateMarker(marker) != 0) {
-        Logger::LogMsg(Logger::L_ERR, kComponent,
-                       "[ERROR] tarrowind-service(%d): failed to create '%s': %s\n", __LINE__,
-                       marker.c_str(), strerror(errno));
+    if (FSMKDir(FSParentPath(app_dir), true) < 0) {
+        LogMarkerFailure(__LINE__, app_dir);
         return -1;
     }
+    ustring recorded;
+    const MarkerState state = ReadMarker(app_dir, recorded);
+    if (state == MarkerState::kBackup && IsFileExist(recorded, false)) {
+        // An earlier upgrade stopped after the complete copy was moved aside:
+        // the application directory holds at most a partial copy.
+        if (ClearAppDir(app_dir, recorded) != 0) return -1;
+        RemoveBackups(app_dir, recorded, true);
+        backup_dir = recorded;
+    } else if (state == MarkerState::kUnknown) {
+        // Any backup may hold the complete copy, and the application
+        // directory may be partial: keep them all.
+        restores_complete_copy = false;
+        record_backup = false;
+    } else {
+        // Only the application directory can hold a complete copy, so the
+        // backups are of no further use; free their names first.
+        if (state == MarkerState::kNone && ClearAppDir(app_dir, ustring()) != 0) return -1;
+        RemoveBackups(app_dir, ustring(), true);
+        if (!IsFileExist(app_dir, false) && WriteMarker(app_dir, ustring()) != 0) {
+            LogMarkerFailure(__LINE__, app_dir);
+            return -1;
+        }
+    }
 
-    if (IsFileExist(app_dir, false)) {
+    if (backup_dir.empty() && IsFileExist(app_dir, false)) {
         for (;;) {
             backup_dir = GetAppBackupDir(app_dir, rename_count);
-            if (FSRename(app_dir, backup_dir, false) == 0) break;
+            // A name still taken after the clean-up holds what this user
+            // cannot remove; the marker must never name it.
+            if (record_backup && IsFileExist(backup_dir, false)) {
+                errno = EEXIST;
+            } else {
+                if (record_backup && WriteMarker(app_dir, backup_dir) != 0) {
+                    LogMarkerFailure(__LINE__, app_dir);
+                    return -1;
+                }
+                if (FSRename(app_dir, backup_dir, false) == 0) break;
+            }
             Logger::LogMsg(
                 Logger::L_ERR, kComponent,
-                "[ERROR] tarrowind-service(%d): failed to backup app from '%s' -> '%s'\n", __LINE__,
-                app_dir.c_str(), backup_dir.c_str());
+                "[ERROR] tarrowind-service(%d): failed to backup app from '%s' -> '%s': %s\n",
+                __LINE__, app_dir.c_str(), backup_dir.c_str(), strerror(errno));
             ++rename_count;
             if (rename_count >= MAX_RENAME_COUNT) {
                 Logger::LogMsg(Logger::L_ERR, kComponent,
                                "[ERROR] tarrowind-service(%d): failed to backup app from '%s' -> "
                                "'%s' at max retries, exiting\n",
                                __LINE__, app_dir.c_str(), backup_dir.c_str());
-                if (was_complete) RemoveMarker(marker);
+                if (record_backup) RemoveMarker(app_dir);
                 return -1;
             }
         }
@@ -223,27 +420,34 @@ int Service::PrepareUserEnv() {
                            "[ERROR] tarrowind-service(%d): Failed to extract package, and no old "
                            "installation to rollback\n",
                            __LINE__);
-        } else {
-            Logger::LogMsg(Logger::L_ERR, kComponent,
-                           "[ERROR] tarrowind-service(%d): Failed to extract package, rollback to "
-                           "old installation\n",
-                           __LINE__);
-            FSRemove(app_dir, false);
-            if (FSRename(backup_dir, app_dir, false) == 0 &&
-                SyncDirectory(FSParentPath(app_dir)) == 0 && was_complete)
-                RemoveMarker(marker);
+            return -1;
         }
+        Logger::LogMsg(Logger::L_ERR, kComponent,
+                       "[ERROR] tarrowind-service(%d): Failed to extract package, rollback to "
+                       "old installation\n",
+                       __LINE__);
+        // When the copy cannot be put back, the marker stays and records
+        // where it is, so the next run still finds it.
+        if (ClearAppDir(app_dir, backup_dir) != 0) return -1;
+        if (FSRename(backup_dir, app_dir, false) != 0) {
+            Logger::LogMsg(Logger::L_ERR, kComponent,
+                           "[ERROR] tarrowind-service(%d): failed to restore '%s' -> '%s': %s\n",
+                           __LINE__, backup_dir.c_str(), app_dir.c_str(), strerror(errno));
+            return -1;
+        }
+        if (SyncDirectory(FSParentPath(app_dir)) == 0 && restores_complete_copy)
+            RemoveMarker(app_dir);
         return -1;
     }
 
-    RemoveMarker(marker);
+    RemoveMarker(app_dir);
     Logger::LogMsg(
         Logger::L_INFO, kComponent,
         "[INFO] tarrowind-service(%d): user installation is ready, removing backup app\n",
         __LINE__);
-    // Also removes lower-numbered names whose rename failed: leftovers of an
-    // earlier run that stopped before its clean-up.
-    for (int i = 0; i <= rename_count; ++i) FSRemove(GetAppBackupDir(app_dir, i), false);
+    // The new copy is complete: every backup name, also those of earlier
+    // runs that stopped before their clean-up, holds debris.
+    RemoveBackups(app_dir, ustring(), false);
     return 0;
 }
 

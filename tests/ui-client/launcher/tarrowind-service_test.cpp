@@ -15,6 +15,7 @@ namespace {
 
 using testing_support::TreeDigest;
 using testing_support::CountOccurrences;
+using testing_support::Leftovers;
 using testing_support::PathExists;
 using testing_support::ReadFile;
 using testing_support::RunCommand;
@@ -118,32 +119,45 @@ TEST(PrepareUserEnv, UpgradeReplacesTheOldCopyAndRemovesTheBackup) {
     EXPECT_FALSE(PathExists(tree.app() + "_tmp"));
 }
 
-TEST(PrepareUserEnv, TakenBackupNamesAreSkippedAndAllRemovedAfterSuccess) {
+// Leftovers of earlier runs no longer hold the only complete copy when the
+// application directory is complete: they go before a backup name is chosen,
+// so the names never run out.
+TEST(PrepareUserEnv, LeftoverBackupsAreRemovedBeforeTheBackup) {
     ServiceTree tree;
     tree.InstallApp("3320");
-    WriteFile(tree.app() + "_tmp/left", "x");
-    WriteFile(tree.app() + "_tmp1/left", "x");
+    for (int i = 0; i <= 9; ++i)
+        WriteFile(tree.app() + "_tmp" + (i ? std::to_string(i) : "") + "/left", "x");
     tree.MakePackage("3400");
+    tree.EnableDebugLog();
     const auto r = tree.Run("prepare");
     EXPECT_NE(std::string::npos, r.out.find("result=0")) << r.log;
-    EXPECT_EQ(2, CountOccurrences(r.log, "failed to backup app from")) << r.log;
-    EXPECT_NE(std::string::npos, r.log.find("-> '" + tree.app() + "_tmp1'")) << r.log;
-    for (const char *suffix : {"_tmp", "_tmp1", "_tmp2"})
-        EXPECT_FALSE(PathExists(tree.app() + suffix)) << suffix;
+    EXPECT_EQ(0, CountOccurrences(r.log, "failed to backup app from")) << r.log;
+    EXPECT_EQ(10, CountOccurrences(r.log, "left by an interrupted upgrade")) << r.log;
+    EXPECT_EQ(std::vector<std::string>{}, Leftovers(tree.user()));
 }
 
+// Names that the user cannot free (files of another user) are skipped; when
+// none is left, the copy stays as it was and every failure says why.
 TEST(PrepareUserEnv, AllBackupNamesTakenLeavesTheCopyAlone) {
+    if (geteuid() != 0) GTEST_SKIP() << "files of another user need root to make";
     ServiceTree tree;
     tree.InstallApp("3320");
-    WriteFile(tree.app() + "_tmp/left", "x");
-    for (int i = 1; i <= 9; ++i) WriteFile(tree.app() + "_tmp" + std::to_string(i) + "/left", "x");
     tree.MakePackage("3400");
     const std::string before = TreeDigest(tree.app());
-    const auto r = tree.Run("prepare");
+    for (int i = 0; i <= 9; ++i) {
+        const std::string name = tree.app() + "_tmp" + (i ? std::to_string(i) : "");
+        WriteFile(name + "/left", "x");
+        ASSERT_EQ(0, RunCommand("chmod 755 '" + name + "'"));
+    }
+    tree.HandHomeOver();
+    ASSERT_EQ(0, RunCommand("chown -R root: '" + tree.app() + "'_tmp*"));
+    const auto r = tree.RunUnprivileged("prepare");
     EXPECT_NE(std::string::npos, r.out.find("result=-1")) << r.log;
+    EXPECT_EQ(10, CountOccurrences(r.log, "[WARNING] tarrowind-service(")) << r.log;
     EXPECT_EQ(11, CountOccurrences(r.log, "failed to backup app from")) << r.log;
     EXPECT_EQ(1, CountOccurrences(r.log, "' at max retries, exiting\n")) << r.log;
     EXPECT_EQ(before, TreeDigest(tree.app()));
+    EXPECT_FALSE(PathExists(tree.app() + ".incomplete"));
 }
 
 TEST(PrepareUserEnv, FailedExtractionRestoresTheOldCopy) {
@@ -272,6 +286,48 @@ TEST_F(InterruptedUpgrade, RestoringAPartialCopyKeepsTheMarker) {
     tree.MakeCorruptPackage();
     EXPECT_NE(std::string::npos, tree.Run("prepare").out.find("result=-1"));
     EXPECT_TRUE(PathExists(marker()));
+}
+
+// The marker records which backup holds the complete copy, so that a run
+// after an interrupted upgrade, even a failing one, puts that copy back and
+// frees every other name.
+TEST_F(InterruptedUpgrade, RecordedBackupIsTheCopyPutBack) {
+    const struct {
+        const char *name;
+        const char *setup;  // shell, with $A the application directory
+        const char *restored_build;  // build in A after a failing upgrade; null: none
+        std::vector<std::string> left;
+    } rows[] = {
+        {"copy moved aside, partial new copy",
+         "mkdir $A && echo partial > $A/INFO && mv $OLD ${A}_tmp1 && mkdir ${A}_tmp && "
+         "echo 'backup=Tarrowind.app_tmp1' > $A.incomplete",
+         "3320", {}},
+        {"backup recorded, not yet made",
+         "mv $OLD $A && mkdir ${A}_tmp2 && echo 'backup=Tarrowind.app_tmp' > $A.incomplete",
+         "3320", {}},
+        {"partial first installation",
+         "mkdir $A ${A}_tmp3 && echo partial > $A/INFO && echo 'backup=' > $A.incomplete",
+         nullptr, {"Tarrowind.app.incomplete"}},
+        {"record of an unknown name", "mv $OLD ${A}_tmp && echo 'backup=../../x' > $A.incomplete",
+         nullptr, {"Tarrowind.app.incomplete", "Tarrowind.app_tmp"}},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.name);
+        ServiceTree t;
+        WriteFile(t.scratch("old/INFO"), "");
+        t.InstallApp("3320");
+        ASSERT_EQ(0, RunCommand("mv '" + t.app() + "' '" + t.scratch("old/app") + "' && A='" +
+                                t.app() + "' OLD='" + t.scratch("old/app") + "'; " + row.setup));
+        t.MakeCorruptPackage();
+        const auto r = t.Run("prepare");
+        EXPECT_NE(std::string::npos, r.out.find("result=-1")) << r.log;
+        if (row.restored_build) {
+            EXPECT_NE(std::string::npos, ReadFile(t.app() + "/INFO").find(
+                                             std::string("build_version=") + row.restored_build))
+                << r.log;
+        }
+        EXPECT_EQ(row.left, Leftovers(t.user())) << r.log;
+    }
 }
 
 TEST_F(InterruptedUpgrade, LeftoverBackupsGoWhenNoUpgradeIsDue) {

@@ -5,10 +5,12 @@
 #include <sys/types.h>
 #include <string.h>
 
+#include <algorithm>
 #include <map>
-#include <memory>
 #include <sstream>
+#include <string>
 
+#include "file/file-op.h"
 #include "tarrowind-service.h"
 #include "ustring/ustring.h"
 
@@ -36,14 +38,21 @@ public:
     // 8191 bytes, and each piece is parsed as a line of its own. Returns 0, or
     // -1 when `path` is empty, the file cannot be opened, or a line is
     // INVALID; in the last case the whole store is empty afterwards, entries
-    // from earlier reads included. A read error ends the file like its end.
+    // from earlier reads included. Only a regular file is read, without ever
+    // blocking, and only its first kMaxBytes: anything else (a FIFO, a
+    // device, a huge file) gives -1 or is cut there.
     int read(const ustring &path) {
         if (path.empty()) return -1;
-        std::unique_ptr<FILE, FileCloser> fp(fopen(path.c_str(), "r"));
-        if (!fp) return -1;
+        std::string text;
+        if (FSReadSmallFile(path, kMaxBytes, text) != 0) return -1;
         int result = 0;
-        char buf[8192];
-        while (fgets(buf, sizeof buf, fp.get())) {
+        char buf[kPiece + 1];
+        for (size_t at = 0; at < text.size();) {
+            const size_t eol = text.find('\n', at);
+            const size_t n = std::min((eol == std::string::npos ? text.size() : eol + 1) - at, kPiece);
+            memcpy(buf, text.data() + at, n);
+            buf[n] = '\0';
+            at += n;
             ustring key, value;
             int r = parse(buf, static_cast<int>(strlen(buf)), key, value);
             if (r == OK) {
@@ -124,10 +133,11 @@ public:
     static bool is_value_char(unsigned char c) { return c >= 0x20 && c != 0x7F; }
     static bool is_space(unsigned char c) { return (c >= 0x09 && c <= 0x0D) || c == ' '; }
 
+    // The most of a file that read() looks at.
+    static const size_t kMaxBytes = 64 * 1024;
+
 private:
-    struct FileCloser {
-        void operator()(FILE *fp) const { fclose(fp); }
-    };
+    static const size_t kPiece = 8191;
 
     std::map<ustring, ustring> store;
 };

@@ -613,7 +613,7 @@
     </message>
     <message>
         <source>Tarrowind Backup is initializing...</source>
-        <translation>A Tarrowind Backup inicializálása folyamatban...</translation>
+        <translation>A Tarrowind Backup inicializálása...</translation>
     </message>
     <message>
         <source>Your storage quota on the server is used up. The folder cannot be backed up.</source>

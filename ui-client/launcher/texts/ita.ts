@@ -613,7 +613,7 @@
     </message>
     <message>
         <source>Tarrowind Backup is initializing...</source>
-        <translation>Inizializzazione di Tarrowind Backup in corso...</translation>
+        <translation>Inizializzazione di Tarrowind Backup...</translation>
     </message>
     <message>
         <source>Your storage quota on the server is used up. The folder cannot be backed up.</source>

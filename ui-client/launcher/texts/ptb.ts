@@ -613,7 +613,7 @@
     </message>
     <message>
         <source>Tarrowind Backup is initializing...</source>
-        <translation>O Tarrowind Backup está sendo inicializado...</translation>
+        <translation>Inicializando o Tarrowind Backup...</translation>
     </message>
     <message>
         <source>Your storage quota on the server is used up. The folder cannot be backed up.</source>

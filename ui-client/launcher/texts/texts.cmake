@@ -22,9 +22,9 @@ set(texts_qm_files)
 set(texts_qrc_entries)
 foreach(code IN LISTS TEXTS_LANGUAGES)
   set(ts ${texts_src_dir}/${code}.ts)
+  # Without its catalogue a language would silently fall back to English.
   if(NOT ts IN_LIST texts_ts_present)
-    message(STATUS "texts: ${code}.ts not found, ${code}.qm is left out of the resource")
-    continue()
+    message(FATAL_ERROR "texts: ${code}.ts not found; every language needs its catalogue")
   endif()
   set(qm ${texts_out_dir}/${code}.qm)
   add_custom_command(OUTPUT ${qm}
