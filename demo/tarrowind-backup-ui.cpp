@@ -2,16 +2,18 @@
 // end-to-end tests. It records its pid in <home>/.TarrowindBackup/ui.pid as
 // "pid=N", shows a small window with its build number when a display is
 // available (runs without one otherwise), and ends cleanly on SIGTERM.
+#include <fcntl.h>
 #include <signal.h>
 #include <stdio.h>
 #include <stdlib.h>
 #include <sys/socket.h>
+#include <sys/stat.h>
 #include <unistd.h>
+
+#include <string>
 
 #include <QApplication>
 #include <QCoreApplication>
-#include <QDir>
-#include <QFile>
 #include <QLabel>
 #include <QSettings>
 #include <QSocketNotifier>
@@ -34,13 +36,37 @@ bool HasDisplay() {
            (getenv("WAYLAND_DISPLAY") && *getenv("WAYLAND_DISPLAY"));
 }
 
-QString PidFile() { return QDir::homePath() + "/.TarrowindBackup/ui.pid"; }
+// By the bytes of HOME: a home directory's name need not be UTF-8.
+std::string UserDir() {
+    const char *home = getenv("HOME");
+    return std::string(home && *home ? home : "") + "/.TarrowindBackup";
+}
+std::string PidFile() { return UserDir() + "/ui.pid"; }
+
+// Replaces the pid file; anything but a regular file there goes first, so
+// that the client never blocks on a FIFO or writes through a link.
+void WritePidFile() {
+    mkdir(UserDir().c_str(), 0777);
+    struct stat st;
+    if (lstat(PidFile().c_str(), &st) == 0 && !S_ISREG(st.st_mode)) unlink(PidFile().c_str());
+    const int fd =
+        open(PidFile().c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_NONBLOCK, 0644);
+    if (fd < 0) return;
+    const std::string text = "pid=" + std::to_string(getpid()) + "\n";
+    ssize_t ignored = write(fd, text.data(), text.size());
+    (void)ignored;
+    close(fd);
+}
 
 }  // namespace
 
 int main(int argc, char **argv) {
+    // A DISPLAY naming no server must not abort the client: it then runs
+    // without its window.
+    const bool display = HasDisplay();
+    if (display && !getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "xcb;offscreen", 1);
     std::unique_ptr<QCoreApplication> app;
-    if (HasDisplay())
+    if (display)
         app.reset(new QApplication(argc, argv));
     else
         app.reset(new QCoreApplication(argc, argv));
@@ -55,12 +81,7 @@ int main(int argc, char **argv) {
     QObject::connect(&term, &QSocketNotifier::activated, [] { QCoreApplication::quit(); });
     signal(SIGTERM, OnTerm);
 
-    QFile pid(PidFile());
-    if (QDir().mkpath(QDir::homePath() + "/.TarrowindBackup") &&
-        pid.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-        pid.write(QString("pid=%1\n").arg(getpid()).toUtf8());
-        pid.close();
-    }
+    WritePidFile();
 
     std::unique_ptr<QLabel> window;
     if (qobject_cast<QApplication *>(app.get())) {
@@ -74,6 +95,6 @@ int main(int argc, char **argv) {
     fflush(stdout);
 
     const int ret = app->exec();
-    QFile::remove(PidFile());
+    unlink(PidFile().c_str());
     return ret;
 }

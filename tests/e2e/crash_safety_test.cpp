@@ -265,6 +265,53 @@ TEST_F(CrashSafetyTest, FullDiskDuringTheUpgradeRestoresTheOldCopy) {
     EXPECT_EQ("start 1000", LastStartCall(install_.home()));
 }
 
+// Read-only folders in both copies, run as an unprivileged user: a launcher
+// killed during the upgrade, or one whose writes fail past a file-size limit,
+// leaves what one normal run turns into a complete copy without leftovers.
+TEST_F(CrashSafetyTest, ReadOnlyFoldersSurviveAKillOrAFailedWrite) {
+    install_.RunUnprivileged();
+    ClientTreeSpec old_spec{"1000", 4, 50, 'o'};
+    old_spec.read_only_dirs = true;
+    MakePackage(old_spec);
+    ASSERT_EQ("exit 0", install_.Run().status);
+    const std::string pristine = install_.scratch("pristine-old");
+    ASSERT_EQ(0, RunCommand("cp -a '" + app() + "' '" + pristine + "'"));
+    ClientTreeSpec new_spec{"1001", 4, 50, 'f'};
+    new_spec.read_only_dirs = true;
+    new_spec.big_file_bytes = 2 * 1024 * 1024;
+    const std::string new_tree = MakePackage(new_spec);
+    const std::string new_digest = TreeDigest(new_tree);
+
+    const struct {
+        const char *name;
+        std::function<bool()> kill_when;  // null: no kill
+        std::vector<std::string> wrapper;
+    } rows[] = {
+        {"killed once the backup is made", [this] { return PathExists(backup()); }, {}},
+        {"killed in the extraction", [this] { return PathExists(app() + ShareFile(1, 'f', 0)); },
+         {}},
+        {"writes fail past a file-size limit", nullptr, {"prlimit", "--fsize=1048576", "--"}},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.name);
+        ASSERT_EQ(0, RunCommand("chmod -R u+w '" + install_.user() + "' && rm -rf '" + app() +
+                                "' '" + marker() + "' '" + backup() + "'* && cp -a '" + pristine +
+                                "' '" + app() + "'"));
+        install_.SetWrapper(row.wrapper);
+        std::unique_ptr<ChildProcess> launcher = install_.Start();
+        while (row.kill_when && launcher->Running() && !row.kill_when()) usleep(200);
+        if (row.kill_when) launcher->Signal(SIGKILL);
+        ASSERT_TRUE(launcher->Wait(30000));
+        KillProcessesWithEnvironment("HOME=" + install_.home());
+
+        install_.SetWrapper({});
+        const LauncherInstall::Result r = install_.Run();
+        ASSERT_EQ("exit 0", r.status) << r.err;
+        ExpectCompleteCopyOf(new_tree, new_digest);
+        if (HasFailure()) break;
+    }
+}
+
 TEST_F(CrashSafetyTest, TenLaunchersAtOnceUpgradeOnce) {
     install_.SetLogLevels("launcher_debug=7\nservice_debug=6\n");
     MakePackage({"1000", 10, 100, 'o'});

@@ -8,6 +8,7 @@
 #include <unistd.h>
 
 #include <chrono>
+#include <functional>
 #include <memory>
 #include <set>
 #include <sstream>
@@ -24,6 +25,7 @@
 namespace {
 
 using testing_support::CountOccurrences;
+using testing_support::PathExists;
 using testing_support::BlockingStartScript;
 using testing_support::ChildProcess;
 using testing_support::KillProcessesWithEnvironment;
@@ -32,6 +34,7 @@ using testing_support::Leftovers;
 using testing_support::ProcessAlive;
 using testing_support::ProcessExecutable;
 using testing_support::ReadFile;
+using testing_support::ReadHead;
 using testing_support::RunCommand;
 using testing_support::TreeDigest;
 using testing_support::WaitForFile;
@@ -318,6 +321,177 @@ TEST_F(LauncherE2eTest, UnwritableHomeRunsWithoutALog) {
     // Without a log file the errors go to standard error.
     EXPECT_NE(std::string::npos, r.err.find(kUpgradeFailed)) << r.err;
 }
+
+// How a user's machine differs from the test bench. Each row ends the same
+// way a login must: the launcher exits within seconds, the best copy it has
+// is installed and running, no backups or markers are left, nothing in the
+// home belongs to root, and launcher.log holds exactly the one line that
+// says what fell short (nothing when nothing did). The launcher runs as an
+// unprivileged user, as users do; CI's root ignores the permissions that
+// strand them.
+struct StrandRow {
+    const char *name;
+    const char *home_name;
+    bool installed;  // a first run installs build 1000 before `setup`
+    std::function<void(LauncherInstall &)> setup;
+    std::vector<std::string> env;
+    std::vector<std::string> wrapper;  // the launcher runs under this command
+    const char *build;                 // in the copy afterwards; null: no copy at all
+    const char *log;                   // the log's one line holds this; "": empty log
+    std::function<void(const LauncherInstall &)> check = nullptr;
+    bool as_root = false;              // root, with a home of the unprivileged user
+};
+
+void PrintTo(const StrandRow &row, std::ostream *os) { *os << row.name; }
+
+// Entries below `dir` (itself included) owned by another uid than `dir`.
+std::string EntriesOfAnotherOwner(const std::string &dir) {
+    std::string out;
+    RunCommand("find '" + dir + "' ! -uid \"$(stat -c %u '" + dir + "')\"", &out);
+    return out;
+}
+
+const char kReadOnly[] = "mkdir -p bin/ro && echo x > bin/ro/file && chmod 555 bin/ro";
+
+class StrandedUserTest : public ::testing::TestWithParam<StrandRow> {};
+
+TEST_P(StrandedUserTest, EndsWithTheBestCopyRunning) {
+    const StrandRow &row = GetParam();
+    if (row.as_root && geteuid() != 0) GTEST_SKIP() << "needs root";
+    LauncherInstall install(row.home_name);
+    if (row.as_root) {
+        install.Shell("chown -R " + std::to_string(testing_support::kUnprivilegedUid) + " \"$H\"");
+    } else {
+        install.RunUnprivileged();
+    }
+    if (row.installed) {
+        ASSERT_EQ("exit 0", install.Run().status);
+        const pid_t client = install.WaitForClient();
+        ASSERT_NE(0, client);
+        ASSERT_TRUE(LauncherInstall::StopClient(client));
+    }
+    if (row.setup) row.setup(install);
+    install.SetWrapper(row.wrapper);
+
+    const auto start = std::chrono::steady_clock::now();
+    const LauncherInstall::Result r = install.Run(row.env);
+    EXPECT_LT(SecondsSince(start), 20.0) << "a login must not wait this long";
+    EXPECT_EQ(row.as_root ? "exit 1" : "exit 0", r.status) << r.err;
+    if (row.build) {
+        EXPECT_NE(std::string::npos,
+                  ReadHead(install.app() + "/INFO", 4096)
+                      .find(std::string("build_version=") + row.build))
+            << r.err;
+        const pid_t client = install.WaitForClient();
+        EXPECT_NE(0, client) << "no client running";
+        if (client) {
+            EXPECT_TRUE(LauncherInstall::StopClient(client));
+        }
+    } else {
+        EXPECT_FALSE(PathExists(install.user())) << r.err;
+    }
+    EXPECT_EQ(std::vector<std::string>{}, Leftovers(install.user()));
+    EXPECT_EQ("", EntriesOfAnotherOwner(install.home()));
+    const std::string log = install.Log();
+    if (*row.log) {
+        EXPECT_EQ(1, CountOccurrences(log, row.log)) << log;
+        for (const std::string &word : LevelWords(log))
+            EXPECT_TRUE(word == "ERROR" || word == "WARNING") << word << " in\n" << log;
+    } else {
+        EXPECT_EQ("", log);
+    }
+    if (row.check) row.check(install);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, StrandedUserTest,
+    ::testing::Values(
+        StrandRow{"ReadOnlyFoldersInTheCopy", "home", true,
+                  [](LauncherInstall &i) {
+                      i.Shell("chmod 555 \"$A/bin\" \"$A/package\"");
+                      i.RepackPackage("1001", "", kReadOnly);
+                  },
+                  {}, {}, "1001", ""},
+        StrandRow{"ReadOnlyFoldersInTwoUpgrades", "home", true,
+                  [](LauncherInstall &i) {
+                      i.RepackPackage("1001", "", kReadOnly);
+                      ASSERT_EQ("exit 0", i.Run().status);
+                      LauncherInstall::StopClient(i.WaitForClient());
+                      i.RepackPackage("1002", "", kReadOnly);
+                  },
+                  {}, {}, "1002", ""},
+        StrandRow{"ClosedCopyFolder", "home", true,
+                  [](LauncherInstall &i) { i.Shell("chmod 000 \"$A\""); }, {}, {}, "1000", ""},
+        StrandRow{"FailedUpgradeOverReadOnlyFolders", "home", true,
+                  [](LauncherInstall &i) {
+                      i.Shell("chmod 555 \"$A/bin\"");
+                      i.RepackPackage("1001", "", kReadOnly);
+                      i.Shell("P=\"$R/package/tarrowind.qpk\"; truncate -s $(($(stat -c %s \"$P\") "
+                              "/ 2)) \"$P\"");
+                  },
+                  {}, {}, "1000", kUpgradeFailed},
+        StrandRow{"NoDisplayAtAll", "home", true, nullptr,
+                  {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"}, {}, "1000",
+                  "no usable display, working without a window\n"},
+        StrandRow{"DisplayWithoutServer", "home", false, nullptr,
+                  {"QT_QPA_PLATFORM", "DISPLAY=:97"}, {}, "1000",
+                  "no usable display, working without a window\n"},
+        StrandRow{"FileSizeLimit", "home", true,
+                  [](LauncherInstall &i) {
+                      i.RepackPackage("1001", "", "head -c 3145728 /dev/zero > bin/big");
+                  },
+                  {}, {"prlimit", "--fsize=1048576", "--"}, "1000", kUpgradeFailed},
+        StrandRow{"PidFileIsAFifo", "home", true,
+                  [](LauncherInstall &i) {
+                      i.Shell("mkfifo \"$U/ui.pid\"");
+                      i.RepackPackage("1001");
+                  },
+                  {}, {}, "1001", ""},
+        StrandRow{"PidFileLinksToDevZero", "home", true,
+                  [](LauncherInstall &i) {
+                      i.Shell("ln -s /dev/zero \"$U/ui.pid\"");
+                      i.RepackPackage("1001");
+                  },
+                  {}, {}, "1001", ""},
+        StrandRow{"SparseHugePidFile", "home", true,
+                  [](LauncherInstall &i) {
+                      i.Shell("truncate -s 20G \"$U/ui.pid\"");
+                      i.RepackPackage("1001");
+                  },
+                  {}, {}, "1001", ""},
+        StrandRow{"InfoIsAFifo", "home", true,
+                  [](LauncherInstall &i) { i.Shell("rm \"$A/INFO\" && mkfifo \"$A/INFO\""); }, {},
+                  {}, "1000", ""},
+        StrandRow{"MarkerIsAFifo", "home", true,
+                  [](LauncherInstall &i) {
+                      i.Shell("mkfifo \"$A.incomplete\"");
+                      i.RepackPackage("1001");
+                  },
+                  {}, {}, "1001", ""},
+        StrandRow{"MarkerLinksToAFile", "home", true,
+                  [](LauncherInstall &i) {
+                      i.Shell("echo keep > \"$T/victim\" && ln -s \"$T/victim\" \"$A.incomplete\"");
+                      i.RepackPackage("1001");
+                  },
+                  {}, {}, "1001", "",
+                  [](const LauncherInstall &i) {
+                      EXPECT_EQ("keep\n", ReadFile(i.scratch("victim")));
+                  }},
+        StrandRow{"HomeNameNotUtf8", "h\xe9me", false, nullptr, {}, {}, "1000", ""},
+        StrandRow{"UserFolderIsALink", "home", false,
+                  [](LauncherInstall &i) {
+                      i.Shell("mkdir \"$T/disk2\" && ln -s \"$T/disk2\" \"$U\" && "
+                              "{ [ $(id -u) != 0 ] || chown 65534:65534 \"$T/disk2\"; }");
+                  },
+                  {}, {}, "1000", "",
+                  [](const LauncherInstall &i) {
+                      struct stat st;
+                      EXPECT_TRUE(lstat(i.user().c_str(), &st) == 0 && S_ISLNK(st.st_mode));
+                      EXPECT_TRUE(PathExists(i.scratch("disk2/Tarrowind.app/INFO")));
+                  }},
+        StrandRow{"RootWithTheHomeOfAUser", "home", false, nullptr, {}, {}, nullptr, "",
+                  nullptr, true}),
+    [](const ::testing::TestParamInfo<StrandRow> &info) { return std::string(info.param.name); });
 
 // Runs under a private Xvfb, where the launcher's windows can be watched.
 class LauncherDisplayTest : public LauncherE2eTest {

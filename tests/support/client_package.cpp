@@ -1,5 +1,7 @@
 #include "client_package.h"
 
+#include <sys/stat.h>
+
 #include <stdio.h>
 #include <unistd.h>
 
@@ -42,6 +44,8 @@ void WriteClientTree(const std::string &dir, const ClientTreeSpec &spec) {
             for (int i = 0; i < 8; ++i) text += "build " + spec.build + " file" + name + "\n";
             WriteFileFast(dir + name, text);
         }
+        if (spec.read_only_dirs && chmod((dir + sub).c_str(), 0555) != 0)
+            throw std::runtime_error("chmod in " + dir);
     }
     if (spec.big_file_bytes > 0) {
         MakeDirs(dir + "/share");

@@ -15,6 +15,8 @@ struct ClientTreeSpec {
     char prefix = 'f';
     // Size of share/big.bin; none when 0.
     long big_file_bytes = 0;
+    // share/dNN read-only (0555), as some packages ship their folders.
+    bool read_only_dirs = false;
 };
 
 // Writes a client tree as a package carries it into the new directory

@@ -36,9 +36,9 @@ std::string InfoText(const std::string &build) {
 
 }  // namespace
 
-LauncherInstall::LauncherInstall()
+LauncherInstall::LauncherInstall(const std::string &home_name)
     : root_(RealPath(tmp_.path()) + "/opt/Veltrona/Tarrowind"),
-      home_(RealPath(tmp_.path()) + "/home"),
+      home_(RealPath(tmp_.path()) + "/" + home_name),
       runtime_(RealPath(tmp_.path()) + "/run"),
       runs_(0) {
     const std::string install =
@@ -64,13 +64,27 @@ std::vector<std::string> LauncherInstall::Environment(const std::vector<std::str
     return env;
 }
 
+void LauncherInstall::RunUnprivileged() {
+    if (geteuid() != 0) return;
+    const std::string id = std::to_string(kUnprivilegedUid);
+    MustRun("chmod 755 " + Quote(tmp_.path()));
+    as_user_ = {"setpriv", "--reuid=" + id, "--regid=" + id, "--clear-groups", "--"};
+}
+
 std::unique_ptr<ChildProcess> LauncherInstall::Start(const std::vector<std::string> &extra_env,
                                                      const std::string &program,
                                                      const std::string &argv0) {
     const std::string n = std::to_string(++runs_);
     const std::string exe = program.empty() ? launcher() : program;
+    if (!as_user_.empty()) {
+        const std::string id = std::to_string(kUnprivilegedUid);
+        MustRun("chown -R " + id + ":" + id + " " + Quote(home_) + " " + Quote(runtime_));
+    }
+    std::vector<std::string> argv = wrapper_;
+    argv.insert(argv.end(), as_user_.begin(), as_user_.end());
+    argv.push_back(argv0.empty() ? exe : argv0);
     return std::unique_ptr<ChildProcess>(
-        new ChildProcess(exe, {argv0.empty() ? exe : argv0}, Environment(extra_env),
+        new ChildProcess(argv.size() > 1 ? argv[0] : exe, argv, Environment(extra_env),
                          tmp_.sub("launcher-" + n + ".out"), tmp_.sub("launcher-" + n + ".err")));
 }
 
@@ -82,9 +96,11 @@ LauncherInstall::Result LauncherInstall::Run(const std::vector<std::string> &ext
 }
 
 pid_t LauncherInstall::WaitForClient(int timeout_ms, pid_t previous) const {
-    const std::string bin = app() + "/bin/";
     for (int waited = 0;; waited += 20) {
-        const std::string text = ReadFile(user() + "/ui.pid");
+        // The executable's path as /proc shows it: without links.
+        char real[PATH_MAX];
+        const std::string bin = std::string(realpath(app().c_str(), real) ? real : app()) + "/bin/";
+        const std::string text = ReadHead(user() + "/ui.pid", 64);
         if (text.compare(0, 4, "pid=") == 0) {
             const pid_t pid = static_cast<pid_t>(atoi(text.c_str() + 4));
             if (pid > 1 && pid != previous && ProcessAlive(pid) &&
@@ -101,8 +117,13 @@ bool LauncherInstall::StopClient(pid_t pid) {
     return WaitProcessGone(pid, 10000);
 }
 
-void LauncherInstall::RepackPackage(const std::string &build,
-                                    const std::string &start_script) const {
+void LauncherInstall::Shell(const std::string &script) const {
+    MustRun("R=" + Quote(root_) + " H=" + Quote(home_) + " U=" + Quote(user()) + " A=" +
+            Quote(app()) + " T=" + Quote(tmp_.path()) + "; " + script);
+}
+
+void LauncherInstall::RepackPackage(const std::string &build, const std::string &start_script,
+                                    const std::string &tree_command) const {
     const std::string package = root_ + "/package/tarrowind.qpk";
     const std::string tree = tmp_.sub("package-tree-" + build);
     MustRun("rm -rf " + Quote(tree) + " && mkdir -p " + Quote(tree) + " && tar -xzf " +
@@ -112,6 +133,7 @@ void LauncherInstall::RepackPackage(const std::string &build,
         WriteFile(tree + "/package/start-stop", start_script);
         MustRun("chmod 755 " + Quote(tree + "/package/start-stop"));
     }
+    if (!tree_command.empty()) MustRun("cd " + Quote(tree) + " && " + tree_command);
     MustRun("tar -czf " + Quote(package) + " -C " + Quote(tree) + " INFO bin package");
     WriteFile(root_ + "/INFO", InfoText(build));
 }

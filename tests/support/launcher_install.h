@@ -19,8 +19,9 @@ namespace testing_support {
 // is killed when the object goes away.
 class LauncherInstall {
 public:
-    // Throws when the installation fails.
-    LauncherInstall();
+    // Throws when the installation fails. `home_name` is the home
+    // directory's name (any bytes but "/").
+    explicit LauncherInstall(const std::string &home_name = "home");
     ~LauncherInstall();
     LauncherInstall(const LauncherInstall &) = delete;
     LauncherInstall &operator=(const LauncherInstall &) = delete;
@@ -45,6 +46,15 @@ public:
     // platform "offscreen", with `extra` changes after them (ChildProcess
     // syntax).
     std::vector<std::string> Environment(const std::vector<std::string> &extra = {}) const;
+    // From now on the launcher runs as kUnprivilegedUid when this process is
+    // root (CI is; users are not): the home and runtime directories are
+    // handed to that user before every start.
+    void RunUnprivileged();
+    // From now on the launcher runs under `command` (its words, the
+    // launcher's path follows them), for example {"prlimit", "--fsize=1",
+    // "--"}; empty: directly.
+    void SetWrapper(const std::vector<std::string> &command) { wrapper_ = command; }
+
     // Starts the launcher: `program` and argv[0] default to launcher().
     std::unique_ptr<ChildProcess> Start(const std::vector<std::string> &extra_env = {},
                                         const std::string &program = "",
@@ -67,8 +77,15 @@ public:
 
     // Rebuilds <root>/package/tarrowind.qpk from the installed package's own
     // tree with INFO carrying `build`, and writes <root>/INFO to match. A
-    // non-empty `start_script` replaces the package's package/start-stop.
-    void RepackPackage(const std::string &build, const std::string &start_script = "") const;
+    // non-empty `start_script` replaces the package's package/start-stop; a
+    // non-empty `tree_command` runs (sh, in the tree) before packing, and
+    // may change what lies in bin/ and package/.
+    void RepackPackage(const std::string &build, const std::string &start_script = "",
+                       const std::string &tree_command = "") const;
+    // Runs `script` with sh as this process's user, with $R, $H, $U and $A
+    // set to root(), home(), user() and app(), and $T to the scratch folder.
+    // Throws when it fails.
+    void Shell(const std::string &script) const;
     // Replaces <app>/package/start-stop (a new file: a shell still reading
     // the old one is not disturbed).
     void SetUserStartScript(const std::string &text) const;
@@ -79,6 +96,8 @@ private:
     std::string home_;
     std::string runtime_;
     int runs_;
+    std::vector<std::string> as_user_;  // setpriv and its options, or empty
+    std::vector<std::string> wrapper_;
 };
 
 // Text of a start script that records its start in $HOME/start-stop.entered

@@ -1,6 +1,7 @@
 #include "test_support.h"
 
 #include <dirent.h>
+#include <fcntl.h>
 #include <grp.h>
 #include <stdio.h>
 #include <stdlib.h>
@@ -85,6 +86,20 @@ std::string ReadFile(const std::string &path) {
     std::ostringstream s;
     s << f.rdbuf();
     return s.str();
+}
+
+std::string ReadHead(const std::string &path, size_t limit) {
+    std::string text;
+    const int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) return text;
+    struct stat st;
+    if (fstat(fd, &st) == 0 && S_ISREG(st.st_mode)) {
+        text.resize(limit);
+        const ssize_t got = read(fd, &text[0], limit);
+        text.resize(got > 0 ? static_cast<size_t>(got) : 0);
+    }
+    close(fd);
+    return text;
 }
 
 int RunCommand(const std::string &command, std::string *out) {

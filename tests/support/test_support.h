@@ -56,6 +56,9 @@ private:
 void WriteFile(const std::string &path, const std::string &contents);
 // The whole contents of `path`; empty when it cannot be read.
 std::string ReadFile(const std::string &path);
+// At most `limit` bytes of the regular file `path`, read without blocking;
+// empty for anything else (a FIFO, a device) or when it cannot be read.
+std::string ReadHead(const std::string &path, size_t limit);
 // Runs a command through /bin/sh and returns its exit status (-1 if it could
 // not be run); standard output is stored in *out when out is not null.
 int RunCommand(const std::string &command, std::string *out = nullptr);

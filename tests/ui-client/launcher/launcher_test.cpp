@@ -18,11 +18,14 @@
 #include <QFile>
 #include <QGuiApplication>
 #include <QIcon>
+#include <QFont>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QObject>
 #include <QString>
 #include <QThread>
 #include <QTimer>
+#include <QTranslator>
 #include <QWidget>
 
 #include "adapter.h"
@@ -104,6 +107,32 @@ TEST(ProcessingProgressDialogTest, IconComesFromTheResourceDirectory) {
     ASSERT_TRUE(QFile::exists(icon)) << icon.toStdString();
     ProcessingProgressDialog dialog;
     EXPECT_TRUE(dialog.windowIcon().availableSizes().contains(QSize(72, 72)));
+}
+
+// The status line must fit the fixed-width dialog in every language, also
+// with a large interface font; a clipped line loses both of its ends.
+TEST(ProcessingProgressDialogTest, StatusLineFitsInEveryLanguage) {
+    const char *const codes[] = {"chs", "cht", "dan", "csy", "deu", "enu", "esn",
+                                 "fra", "hun", "ita", "jpn", "krn", "nld", "nor",
+                                 "plk", "ptb", "ptg", "rus", "sve", "trk"};
+    for (const char *code : codes) {
+        SCOPED_TRACE(code);
+        QTranslator translator;
+        ASSERT_TRUE(translator.load(QString(":/") + code + ".qm"));
+        QCoreApplication::installTranslator(&translator);
+        const QString text = StrTable::LoadStr(StrTable::desc_trwd_env_preparing);
+        QCoreApplication::removeTranslator(&translator);
+
+        ProcessingProgressDialog dialog;
+        dialog.setFont(QFont("DejaVu Sans", 13));
+        dialog.setLabelText(text);
+        dialog.show();
+        QCoreApplication::processEvents();
+        const QLabel *label = dialog.findChild<QLabel *>();
+        ASSERT_NE(nullptr, label);
+        EXPECT_LE(label->fontMetrics().horizontalAdvance(text), label->contentsRect().width())
+            << text.toStdString();
+    }
 }
 
 TEST(NotifyAdapterTest, EveryCallEmitsExactlyOneSignal) {

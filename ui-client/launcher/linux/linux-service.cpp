@@ -1,23 +1,24 @@
 #include "linux/linux-service.h"
 
 #include <errno.h>
+#include <fcntl.h>
 #include <limits.h>
 #include <signal.h>
+#include <spawn.h>
 #include <stdlib.h>
 #include <string.h>
 #include <unistd.h>
 
 #include <sys/stat.h>
+#include <sys/wait.h>
 
 #include <string>
 #include <vector>
 
-#include <QProcess>
-#include <QString>
-#include <QStringList>
-
 #include "file/file-op.h"
 #include "log.h"
+
+extern char **environ;
 
 namespace {
 
@@ -187,6 +188,14 @@ void LinuxService::StopService() {
                        __LINE__, ui_pid_file.c_str());
         return;
     }
+    struct stat st;
+    if (stat(ui_pid_file.c_str(), &st) == 0 && !S_ISREG(st.st_mode)) {
+        Logger::LogMsg(Logger::L_NOTICE, kComponent,
+                       "[NOTE] linux/linux-service(%d): pid file '%s' is not a regular file, "
+                       "treating it as absent\n",
+                       __LINE__, ui_pid_file.c_str());
+        return;
+    }
     if (config.read(ui_pid_file) < 0) {
         Logger::LogMsg(
             Logger::L_NOTICE, kComponent,
@@ -228,8 +237,40 @@ void LinuxService::StopService() {
 void LinuxService::PostUpgrade() { LaunchPerUserBin(); }
 
 int LinuxService::LaunchPerUserBin() {
-    // Program and argument go separately, so that a path with spaces works.
+    // Started by its bytes, program and argument apart, so that a home whose
+    // name is not UTF-8 or holds spaces works; the client gets the default
+    // action of every signal (the launcher catches SIGXFSZ) and no signal
+    // blocked.
     const ustring script = per_user_install_path + "/package/start-stop";
-    QProcess::execute(QString::fromUtf8(script.c_str()), QStringList{"start"});
+    char *const argv[] = {const_cast<char *>(script.c_str()), const_cast<char *>("start"), nullptr};
+    posix_spawnattr_t attr;
+    posix_spawn_file_actions_t actions;
+    posix_spawnattr_init(&attr);
+    posix_spawn_file_actions_init(&actions);
+    sigset_t all, none;
+    sigfillset(&all);
+    sigemptyset(&none);
+    posix_spawnattr_setsigdefault(&attr, &all);
+    posix_spawnattr_setsigmask(&attr, &none);
+    posix_spawnattr_setflags(&attr, POSIX_SPAWN_SETSIGDEF | POSIX_SPAWN_SETSIGMASK);
+    posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
+    pid_t pid = 0;
+    const int rc = posix_spawn(&pid, script.c_str(), &actions, &attr, argv, environ);
+    posix_spawn_file_actions_destroy(&actions);
+    posix_spawnattr_destroy(&attr);
+    if (rc != 0) {
+        Logger::LogMsg(Logger::L_WARNING, kComponent,
+                       "[WARNING] linux/linux-service(%d): failed to run '%s': %s\n", __LINE__,
+                       script.c_str(), strerror(rc));
+        return 0;
+    }
+    int status = 0;
+    while (waitpid(pid, &status, 0) < 0 && errno == EINTR) {
+    }
+    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) {
+        Logger::LogMsg(Logger::L_WARNING, kComponent,
+                       "[WARNING] linux/linux-service(%d): '%s start' failed (status %d)\n",
+                       __LINE__, script.c_str(), status);
+    }
     return 0;
 }

@@ -1,11 +1,10 @@
 #include "linux/package_info.h"
 
-#include <QDir>
-#include <QString>
+#include "tarrowind-service.h"
 
 PackageInfo::PackageInfo()
     : ImageFolder("/opt/Veltrona/Tarrowind/images"),
-      LogFolder((QDir::homePath() + "/.Tarrowind").toUtf8().constData()),
+      LogFolder(Service::GetUserInstallPath() + "/.Tarrowind"),
       LogLevelPath("/opt/Veltrona/Tarrowind/log/launcher.debug"),
       PackagePath("/opt/Veltrona/Tarrowind/package/tarrowind.qpk"),
       ConfigFolder("/opt/Veltrona/Tarrowind/conf") {}
