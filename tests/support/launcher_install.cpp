@@ -134,7 +134,7 @@ void LauncherInstall::RepackPackage(const std::string &build, const std::string 
         MustRun("chmod 755 " + Quote(tree + "/package/start-stop"));
     }
     if (!tree_command.empty()) MustRun("cd " + Quote(tree) + " && " + tree_command);
-    MustRun("tar -czf " + Quote(package) + " -C " + Quote(tree) + " INFO bin package");
+    MustRun("tar --sort=name -czf " + Quote(package) + " -C " + Quote(tree) + " INFO bin package");
     WriteFile(root_ + "/INFO", InfoText(build));
 }
 

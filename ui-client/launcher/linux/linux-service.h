@@ -134,10 +134,10 @@ public:
     static bool is_space(unsigned char c) { return (c >= 0x09 && c <= 0x0D) || c == ' '; }
 
     // The most of a file that read() looks at.
-    static const size_t kMaxBytes = 64 * 1024;
+    static constexpr size_t kMaxBytes = 64 * 1024;
 
 private:
-    static const size_t kPiece = 8191;
+    static constexpr size_t kPiece = 8191;
 
     std::map<ustring, ustring> store;
 };
