@@ -12,6 +12,7 @@
 #include <sys/stat.h>
 #include <sys/wait.h>
 
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -39,12 +40,14 @@ int BuildNumber(const ustring &text) {
     return static_cast<int>(value);
 }
 
-// The process id in the pid file's "pid" value, or 0 when the value is not a
-// usable id of an ordinary process: missing, empty, not a number, 0 or
-// negative (process groups), 1 (init) or out of range.
+// The process id in the pid file's "pid" value as atol reads it (leading
+// white space, an optional "+", digits), or 0 when the value is not a usable
+// id of an ordinary process: missing, empty, not a number, 0 or negative
+// (process groups), 1 (init) or out of range.
 pid_t PidFromText(const ustring &text) {
     const char *s = text.c_str();
     while (*s == ' ' || (*s >= '\t' && *s <= '\r')) ++s;
+    if (*s == '+') ++s;
     if (*s < '0' || *s > '9') return 0;
     errno = 0;
     long long value = strtoll(s, nullptr, 10);
@@ -52,59 +55,109 @@ pid_t PidFromText(const ustring &text) {
     return static_cast<pid_t>(value);
 }
 
-// Reads a whole /proc file; empty when it cannot be read.
+// Reads a /proc file of at most 64 KiB; empty when it cannot be read.
 std::string ReadProcFile(const std::string &path) {
     std::string text;
-    FILE *f = fopen(path.c_str(), "re");
-    if (!f) return text;
-    char buf[4096];
-    size_t n;
-    while ((n = fread(buf, 1, sizeof buf, f)) > 0) text.append(buf, n);
-    fclose(f);
+    FSReadSmallFile(path.c_str(), 64 * 1024, text);
     return text;
+}
+
+std::string LinkTarget(const std::string &path) {
+    char buf[PATH_MAX];
+    const ssize_t n = readlink(path.c_str(), buf, sizeof buf - 1);
+    return n > 0 ? std::string(buf, static_cast<size_t>(n)) : std::string();
 }
 
 bool IsInside(const std::string &path, const std::vector<ustring> &dirs) {
     for (const ustring &dir : dirs)
-        if (FSIsParentFolder(dir, ustring(path))) return true;
+        if (FSIsParentFolder(dir, ustring(path.c_str()))) return true;
     return false;
 }
 
-enum class ProcessCheck { kGone, kNotClient, kClient };
+// When process `pid` started, in seconds since the epoch; negative when
+// /proc does not tell.
+double ProcessStartTime(const std::string &proc) {
+    // "pid (comm) state ...": the start time is the 20th field after the
+    // parenthesis that ends the command name, which may hold anything.
+    const std::string stat = ReadProcFile(proc + "/stat");
+    const size_t paren = stat.rfind(')');
+    if (paren == std::string::npos) return -1;
+    std::istringstream fields(stat.substr(paren + 1));
+    std::string field;
+    for (int i = 0; i < 20 && fields >> field; ++i) {
+    }
+    const std::string boot = ReadProcFile("/proc/stat");
+    const size_t at = boot.find("\nbtime ");
+    const long ticks = sysconf(_SC_CLK_TCK);
+    if (!fields || at == std::string::npos || ticks <= 0) return -1;
+    return atof(boot.c_str() + at + 7) + strtod(field.c_str(), nullptr) / ticks;
+}
 
-// Whether `pid` is a process of this user whose executable, or one of whose
-// command-line arguments, lies inside `app_dir`. A pid file can outlive the
-// client, and its number can then belong to an unrelated program.
-ProcessCheck CheckClientProcess(pid_t pid, const ustring &app_dir) {
+// The boot time is given in whole seconds and file times may be coarse: a
+// process counts as started after the pid file only beyond this margin.
+const double kClockSlackSeconds = 2.0;
+
+enum class ProcessCheck { kGone, kNotClient, kUnknown, kClient };
+
+struct Verdict {
+    ProcessCheck check;
+    const char *reason;
+};
+
+// Whether `pid`, named by a pid file last written at `written`, is this
+// user's client of `app_dir`: a process whose program lies in the copy, or
+// an interpreter whose script (its first argument that is not an option) is
+// an executable file of the copy. A pid file can outlive the client, and its
+// number then belongs to an unrelated program, which must never be
+// signalled.
+Verdict CheckClientProcess(pid_t pid, const ustring &app_dir, time_t written) {
     const std::string proc = "/proc/" + std::to_string(pid);
     struct stat st;
-    if (stat(proc.c_str(), &st) != 0) return ProcessCheck::kGone;
-    if (st.st_uid != getuid()) return ProcessCheck::kNotClient;
+    if (stat(proc.c_str(), &st) != 0) return {ProcessCheck::kGone, "no such process"};
+    if (st.st_uid != getuid()) return {ProcessCheck::kNotClient, "it belongs to another user"};
+    const double started = ProcessStartTime(proc);
+    if (started < 0) return {ProcessCheck::kUnknown, "its start time cannot be read"};
+    if (started > static_cast<double>(written) + kClockSlackSeconds)
+        return {ProcessCheck::kNotClient, "it started after the pid file was written"};
 
     std::vector<ustring> dirs{app_dir};
     char real[PATH_MAX];
     if (realpath(app_dir.c_str(), real) && ustring(real) != app_dir) dirs.push_back(ustring(real));
 
-    char exe[PATH_MAX];
-    ssize_t n = readlink((proc + "/exe").c_str(), exe, sizeof exe - 1);
-    if (n > 0) {
-        exe[n] = '\0';
-        if (IsInside(exe, dirs)) return ProcessCheck::kClient;
-    }
-    // A client run through an interpreter shows the interpreter as its
-    // executable; its script is among the arguments.
+    // Arguments relative to the process's working directory.
+    const std::string cwd = LinkTarget(proc + "/cwd");
+    auto resolve = [&](const std::string &arg) -> std::string {
+        if (arg.empty() || arg[0] == '/') return arg;
+        return cwd.empty() ? std::string() : cwd + "/" + arg;
+    };
+    std::vector<std::string> args;
     const std::string cmdline = ReadProcFile(proc + "/cmdline");
-    for (size_t start = 0; start < cmdline.size();) {
-        size_t end = cmdline.find('\0', start);
+    for (size_t at = 0; at < cmdline.size();) {
+        size_t end = cmdline.find('\0', at);
         if (end == std::string::npos) end = cmdline.size();
-        std::string arg = cmdline.substr(start, end - start);
-        if (!arg.empty() && arg[0] == '/') {
-            if (IsInside(arg, dirs)) return ProcessCheck::kClient;
-            if (realpath(arg.c_str(), real) && IsInside(real, dirs)) return ProcessCheck::kClient;
-        }
-        start = end + 1;
+        args.push_back(cmdline.substr(at, end - at));
+        at = end + 1;
     }
-    return ProcessCheck::kNotClient;
+
+    const std::string exe = LinkTarget(proc + "/exe");
+    if (!exe.empty()) {
+        if (IsInside(exe, dirs)) return {ProcessCheck::kClient, ""};
+    } else if (errno == EACCES) {
+        // A program that made itself non-dumpable hides its executable;
+        // the name it was started by still shows.
+        const std::string program = args.empty() ? std::string() : resolve(args[0]);
+        if (program.empty()) return {ProcessCheck::kUnknown, "its program cannot be read"};
+        if (IsInside(program, dirs)) return {ProcessCheck::kClient, ""};
+    }
+    for (size_t i = 1; i < args.size(); ++i) {
+        if (!args[i].empty() && args[i][0] == '-') continue;
+        const std::string script = resolve(args[i]);
+        if (!script.empty() && realpath(script.c_str(), real) && IsInside(real, dirs) &&
+            stat(real, &st) == 0 && S_ISREG(st.st_mode) && (st.st_mode & 0111))
+            return {ProcessCheck::kClient, ""};
+        break;
+    }
+    return {ProcessCheck::kNotClient, "neither its program nor its script lies in the copy"};
 }
 
 }  // namespace
@@ -189,7 +242,7 @@ void LinuxService::StopService() {
         return;
     }
     struct stat st;
-    if (stat(ui_pid_file.c_str(), &st) == 0 && !S_ISREG(st.st_mode)) {
+    if (stat(ui_pid_file.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) {
         Logger::LogMsg(Logger::L_NOTICE, kComponent,
                        "[NOTE] linux/linux-service(%d): pid file '%s' is not a regular file, "
                        "treating it as absent\n",
@@ -211,13 +264,26 @@ void LinuxService::StopService() {
                        __LINE__, ui_pid_file.c_str());
         return;
     }
-    const ProcessCheck check = CheckClientProcess(pid, per_user_install_path);
-    if (check == ProcessCheck::kGone) return;  // the client is not running
-    if (check == ProcessCheck::kNotClient) {
+    const Verdict verdict = CheckClientProcess(pid, per_user_install_path, st.st_mtime);
+    if (verdict.check == ProcessCheck::kGone) {
+        Logger::LogMsg(Logger::L_NOTICE, kComponent,
+                       "[NOTE] linux/linux-service(%d): process %d named by pid file '%s' does "
+                       "not exist, nothing to stop\n",
+                       __LINE__, static_cast<int>(pid), ui_pid_file.c_str());
+        return;
+    }
+    if (verdict.check == ProcessCheck::kNotClient) {
         Logger::LogMsg(Logger::L_NOTICE, kComponent,
                        "[NOTE] linux/linux-service(%d): pid file '%s' is stale: process %d is not "
-                       "the client, not terminating it\n",
-                       __LINE__, ui_pid_file.c_str(), static_cast<int>(pid));
+                       "the client (%s), not terminating it\n",
+                       __LINE__, ui_pid_file.c_str(), static_cast<int>(pid), verdict.reason);
+        return;
+    }
+    if (verdict.check == ProcessCheck::kUnknown) {
+        Logger::LogMsg(Logger::L_NOTICE, kComponent,
+                       "[NOTE] linux/linux-service(%d): cannot tell whether process %d named by "
+                       "pid file '%s' is the client (%s), not terminating it\n",
+                       __LINE__, static_cast<int>(pid), ui_pid_file.c_str(), verdict.reason);
         return;
     }
 

@@ -1,5 +1,8 @@
+#include <grp.h>
 #include <signal.h>
 #include <stdlib.h>
+#include <sys/stat.h>
+#include <sys/time.h>
 #include <sys/wait.h>
 #include <time.h>
 #include <unistd.h>
@@ -91,6 +94,7 @@ TEST(PackageInfo, FixedPathsAndHomeLogFolder) {
 
 namespace {
 
+using testing_support::kUnprivilegedUid;
 using testing_support::ReadFile;
 using testing_support::ServiceTree;
 using testing_support::WriteFile;
@@ -105,12 +109,20 @@ std::string LinkText(const std::string &path) {
 // ends, so that it never lingers as a zombie that still answers signal 0.
 class ChildProcess {
 public:
-    // Runs argv; with ignore_term the process ignores SIGTERM.
-    ChildProcess(const std::vector<std::string> &argv, bool ignore_term) {
+    // Runs argv in `cwd` (unless empty); with ignore_term the process
+    // ignores SIGTERM; with `unprivileged` it runs as kUnprivilegedUid when
+    // the test runs as root.
+    ChildProcess(const std::vector<std::string> &argv, bool ignore_term,
+                 const std::string &cwd = "", bool unprivileged = false) {
         pid_ = fork();
         if (pid_ == 0) {
             setpgid(0, 0);  // so that the test can end the process with its children
             if (ignore_term) signal(SIGTERM, SIG_IGN);
+            if (!cwd.empty() && chdir(cwd.c_str()) != 0) _exit(126);
+            if (unprivileged && geteuid() == 0 &&
+                (setgroups(0, nullptr) != 0 || setgid(kUnprivilegedUid) != 0 ||
+                 setuid(kUnprivilegedUid) != 0))
+                _exit(126);
             std::vector<char *> args;
             for (const auto &a : argv) args.push_back(const_cast<char *>(a.c_str()));
             args.push_back(nullptr);
@@ -165,14 +177,26 @@ TEST(StopService, NoPidFileSignalsNothing) {
 }
 
 TEST(StopService, UnusablePidValuesAreNeverSignalled) {
-    // 0 and negative numbers address process groups, 1 is init.
-    const char *values[] = {"", "abc", "0", "-1", "-42", "1", "99999999999", "\"12 13\""};
-    for (const char *value : values) {
+    // 0 and negative numbers address process groups, 1 is init. Each row
+    // says why nothing was signalled.
+    const char kUnusable[] = "holds no usable pid";
+    const char kUnreadable[] = "Failed to read pid file";
+    const struct {
+        const char *value;
+        const char *line;
+    } rows[] = {{"", kUnreadable},   {"abc", kUnusable},         {"0", kUnusable},
+                {"-1", kUnusable},   {"-42", kUnusable},         {"1", kUnusable},
+                {"+1", kUnusable},   {"99999999999", kUnusable},
+                // Reads as pid 12, which is no client of this user, if it exists.
+                {"\"12 13\"", "[NOTE] linux/linux-service("}};
+    for (const auto &row : rows) {
         ServiceTree tree;
         tree.InstallApp("3320");
-        WritePid(tree, value);
+        tree.EnableDebugLog();
+        WritePid(tree, row.value);
         const auto r = tree.Run("stop", "OBSERVE_SIGNALS=1");
-        EXPECT_EQ("", r.out) << "pid=" << value;
+        EXPECT_EQ("", r.out) << "pid=" << row.value;
+        EXPECT_NE(std::string::npos, r.log.find(row.line)) << "pid=" << row.value << ": " << r.log;
     }
     ServiceTree tree;
     WriteFile(tree.user() + "/ui.pid", "other=1\n");
@@ -189,14 +213,6 @@ TEST(StopService, MalformedPidFileIsReported) {
     EXPECT_NE(std::string::npos, r.log.find("Failed to read pid file '" + tree.user() + "/ui.pid'"));
 }
 
-TEST(StopService, ClientEndingOnTermIsNotKilled) {
-    ServiceTree tree;
-    ChildProcess client({InstallSleepingClient(tree), "60"}, false);
-    WritePid(tree, std::to_string(client.pid()));
-    tree.Run("stop");
-    EXPECT_EQ(SIGTERM, client.TermSignal());
-}
-
 TEST(StopService, ClientIgnoringTermIsKilledAfterTheGracePeriod) {
     ServiceTree tree;
     ChildProcess client({InstallSleepingClient(tree), "60"}, true);
@@ -205,16 +221,6 @@ TEST(StopService, ClientIgnoringTermIsKilledAfterTheGracePeriod) {
     tree.Run("stop");
     EXPECT_EQ(SIGKILL, client.TermSignal());
     EXPECT_GE(time(nullptr) - start, 4);
-}
-
-TEST(StopService, ClientRunByAnInterpreterIsRecognisedByItsScript) {
-    ServiceTree tree;
-    tree.InstallApp("3320");
-    WriteFile(tree.app() + "/bin/client.sh", "sleep 60\n");
-    ChildProcess client({"/bin/sh", tree.app() + "/bin/client.sh"}, false);
-    WritePid(tree, std::to_string(client.pid()));
-    tree.Run("stop");
-    EXPECT_EQ(SIGTERM, client.TermSignal());
 }
 
 TEST(StopService, StalePidOfAnEndedProcessReturnsQuietly) {
@@ -230,20 +236,106 @@ TEST(StopService, StalePidOfAnEndedProcessReturnsQuietly) {
     const auto r = tree.Run("stop", "OBSERVE_SIGNALS=1");
     EXPECT_EQ("", r.out);
     EXPECT_EQ(std::string::npos, r.log.find("[ERROR]")) << r.log;
+    EXPECT_NE(std::string::npos, r.log.find("does not exist, nothing to stop")) << r.log;
 }
 
-TEST(StopService, UnrelatedProcessOfTheSameUserIsLeftAlone) {
+// Which process the pid file names decides everything: every real client
+// gets SIGTERM, and no other process gets anything. The service runs as an
+// unprivileged user, as users do (root may see what they cannot).
+enum class Started {
+    kProgram,            // the client's program by its absolute path
+    kProgramRelative,    // ... from the copy, by a relative path
+    kScript,             // an interpreter running a script of the copy
+    kScriptRelative,     // ... given by a relative path
+    kNonDumpable,        // a program that hides its executable
+    kOtherUser,          // the client's program, run by another user
+    kNamingAFile,        // tail -f on a file of the copy
+    kUnrelated,          // some other program of the user
+    kAfterThePidFile,    // the client's program, started after the pid file
+};
+
+struct ClientRow {
+    const char *name;
+    Started how;
+    const char *pid_prefix;
+    const char *refusal;  // null: the process is the client and gets SIGTERM
+};
+
+void PrintTo(const ClientRow &row, std::ostream *os) { *os << row.name; }
+
+class StopClient : public testing::TestWithParam<ClientRow> {};
+
+TEST_P(StopClient, SignalsTheClientAndNothingElse) {
+    const ClientRow &row = GetParam();
+    if (row.how == Started::kOtherUser && geteuid() != 0)
+        GTEST_SKIP() << "a process of another user needs root";
     ServiceTree tree;
     tree.EnableDebugLog();
-    InstallSleepingClient(tree);
-    std::string sleep_path;
-    RunCommand("printf %s \"$(command -v sleep)\"", &sleep_path);
-    ChildProcess editor({sleep_path, "60"}, false);
-    WritePid(tree, std::to_string(editor.pid()));
-    const auto r = tree.Run("stop");
-    EXPECT_NE(std::string::npos, r.log.find("is stale")) << r.log;
-    EXPECT_TRUE(editor.Running());
+    const std::string exe = InstallSleepingClient(tree);
+    WriteFile(tree.app() + "/bin/client.sh", "sleep 60\n");
+    ASSERT_EQ(0, chmod((tree.app() + "/bin/client.sh").c_str(), 0755));
+    if (row.how == Started::kNonDumpable) {
+        ASSERT_EQ(0, RunCommand("cp '" NONDUMPABLE_CLIENT "' '" + exe + "'"));
+    }
+    tree.HandHomeOver();
+
+    std::vector<std::string> argv{exe, "60"};
+    std::string cwd;
+    switch (row.how) {
+        case Started::kProgramRelative:
+            argv = {"bin/tarrowind-backup-ui", "60"};
+            cwd = tree.app();
+            break;
+        case Started::kScript:
+            argv = {"/bin/sh", tree.app() + "/bin/client.sh"};
+            break;
+        case Started::kScriptRelative:
+            argv = {"/bin/sh", "bin/client.sh"};
+            cwd = tree.app();
+            break;
+        case Started::kNamingAFile:
+            argv = {"/usr/bin/tail", "-f", tree.app() + "/INFO"};
+            break;
+        case Started::kUnrelated:
+            argv = {"/bin/sleep", "60"};
+            break;
+        default:
+            break;
+    }
+    ChildProcess process(argv, false, cwd, row.how != Started::kOtherUser);
+    WritePid(tree, row.pid_prefix + std::to_string(process.pid()));
+    if (row.how == Started::kAfterThePidFile) {
+        const struct timeval hour_ago[2] = {{time(nullptr) - 3600, 0}, {time(nullptr) - 3600, 0}};
+        ASSERT_EQ(0, utimes((tree.user() + "/ui.pid").c_str(), hour_ago));
+    }
+    const auto r = tree.RunUnprivileged("stop");
+    if (row.refusal) {
+        EXPECT_TRUE(process.Running());
+        EXPECT_NE(std::string::npos, r.log.find(std::string("[NOTE] linux/linux-service(")))
+            << r.log;
+        EXPECT_NE(std::string::npos, r.log.find(row.refusal)) << r.log;
+    } else {
+        EXPECT_EQ(SIGTERM, process.TermSignal()) << r.log;
+    }
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, StopClient,
+    testing::Values(
+        ClientRow{"ProgramByAbsolutePath", Started::kProgram, "", nullptr},
+        ClientRow{"PidWithPlusSign", Started::kProgram, "+", nullptr},
+        ClientRow{"ProgramByRelativePath", Started::kProgramRelative, "", nullptr},
+        ClientRow{"ScriptByAbsolutePath", Started::kScript, "", nullptr},
+        ClientRow{"ScriptByRelativePath", Started::kScriptRelative, "", nullptr},
+        ClientRow{"NonDumpableProgram", Started::kNonDumpable, "", nullptr},
+        ClientRow{"ProcessOfAnotherUser", Started::kOtherUser, "", "belongs to another user"},
+        ClientRow{"TailOfAFileOfTheCopy", Started::kNamingAFile, "",
+                  "neither its program nor its script lies in the copy"},
+        ClientRow{"UnrelatedProgram", Started::kUnrelated, "",
+                  "neither its program nor its script lies in the copy"},
+        ClientRow{"StartedAfterThePidFile", Started::kAfterThePidFile, "",
+                  "started after the pid file was written"}),
+    [](const testing::TestParamInfo<ClientRow> &info) { return std::string(info.param.name); });
 
 TEST(HandlePackageUpgrade, MissingClientStopsNothing) {
     ServiceTree tree;
