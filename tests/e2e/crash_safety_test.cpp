@@ -312,7 +312,20 @@ TEST_F(CrashSafetyTest, ReadOnlyFoldersSurviveAKillOrAFailedWrite) {
     }
 }
 
-TEST_F(CrashSafetyTest, TenLaunchersAtOnceUpgradeOnce) {
+// Also as a user without a runtime folder, where another user has made the
+// folder a launcher could fall back to in /tmp.
+class LaunchersAtOnceTest : public CrashSafetyTest, public ::testing::WithParamInterface<bool> {};
+
+TEST_P(LaunchersAtOnceTest, TenLaunchersAtOnceUpgradeOnce) {
+    const std::string taken =
+        "/tmp/tarrowind-launcher-" + std::to_string(testing_support::kUnprivilegedUid);
+    bool made = false;
+    if (GetParam()) {
+        if (geteuid() != 0) GTEST_SKIP() << "a folder of another user needs root to make";
+        install_.RunUnprivileged();
+        made = mkdir(taken.c_str(), 0700) == 0;
+        install_.SetWrapper({"env", "-u", "XDG_RUNTIME_DIR"});
+    }
     install_.SetLogLevels("launcher_debug=7\nservice_debug=6\n");
     MakePackage({"1000", 10, 100, 'o'});
     ASSERT_EQ("exit 0", install_.Run().status);
@@ -336,6 +349,13 @@ TEST_F(CrashSafetyTest, TenLaunchersAtOnceUpgradeOnce) {
     EXPECT_EQ(10, ran + CountOccurrences(log, kAlreadyLaunched)) << log;
     EXPECT_EQ(starts + ran, StartCalls(install_.home()));
     ExpectCompleteCopyOf(new_tree, TreeDigest(new_tree));
+    if (made) rmdir(taken.c_str());
 }
+
+INSTANTIATE_TEST_SUITE_P(Users, LaunchersAtOnceTest, ::testing::Values(false, true),
+                         [](const ::testing::TestParamInfo<bool> &info) {
+                             return std::string(info.param ? "UnprivilegedWithoutRuntimeFolder"
+                                                           : "SameUser");
+                         });
 
 }  // namespace

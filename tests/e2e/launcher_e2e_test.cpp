@@ -190,14 +190,24 @@ TEST_F(LauncherE2eTest, CorruptPackageLeavesTheOldCopyAndStillStartsTheClient) {
     EXPECT_TRUE(LauncherInstall::StopClient(client));
 }
 
-TEST_F(LauncherE2eTest, SecondLauncherLeavesAtOnceWhileTheFirstRuns) {
+// One launcher per user and executable, whatever the environment of the
+// second one says (a desktop session and su, cron or ssh differ).
+class SecondLauncherTest : public LauncherE2eTest,
+                           public ::testing::WithParamInterface<std::vector<std::string>> {};
+
+TEST_P(SecondLauncherTest, LeavesAtOnceWhileTheFirstRuns) {
     install_.SetLogLevels("launcher_debug=7\n");
     ASSERT_NO_FATAL_FAILURE(InstallClientCopy());
     install_.SetUserStartScript(BlockingStartScript());
     std::unique_ptr<ChildProcess> first = install_.Start();
     ASSERT_TRUE(WaitForFile(Entered(), kTimeoutMs)) << first->Errors();
 
-    const LauncherInstall::Result second = install_.Run();
+    std::vector<std::string> env = GetParam();
+    for (std::string &change : env) {
+        const size_t at = change.find("$SCRATCH");
+        if (at != std::string::npos) change.replace(at, 8, install_.scratch(""));
+    }
+    const LauncherInstall::Result second = install_.Run(env);
     EXPECT_EQ("exit 0", second.status) << second.err;
     EXPECT_EQ(LibPathLine(), second.out);
     EXPECT_TRUE(first->Running()) << "the second launcher waited for the first";
@@ -210,6 +220,17 @@ TEST_F(LauncherE2eTest, SecondLauncherLeavesAtOnceWhileTheFirstRuns) {
     ASSERT_TRUE(first->Wait(kTimeoutMs));
     EXPECT_EQ("exit 0", first->StatusText()) << first->Errors();
 }
+
+INSTANTIATE_TEST_SUITE_P(Environments, SecondLauncherTest,
+                         ::testing::Values(std::vector<std::string>{},
+                                           std::vector<std::string>{"XDG_RUNTIME_DIR=$SCRATCH"},
+                                           std::vector<std::string>{"XDG_RUNTIME_DIR"}),
+                         [](const ::testing::TestParamInfo<std::vector<std::string>> &info) {
+                             return info.param.empty() ? std::string("SameEnvironment")
+                                    : info.param[0].find('=') != std::string::npos
+                                        ? std::string("OtherRuntimeFolder")
+                                        : std::string("NoRuntimeFolder");
+                         });
 
 TEST_F(LauncherE2eTest, CopyAtAnotherPathIsNotASecondInstance) {
     install_.SetLogLevels("launcher_debug=7\n");
@@ -490,7 +511,13 @@ INSTANTIATE_TEST_SUITE_P(
                       EXPECT_TRUE(PathExists(i.scratch("disk2/Tarrowind.app/INFO")));
                   }},
         StrandRow{"RootWithTheHomeOfAUser", "home", false, nullptr, {}, {}, nullptr, "",
-                  nullptr, true}),
+                  nullptr, true},
+        StrandRow{"NoLockCanBeTaken", "home", true,
+                  [](LauncherInstall &i) {
+                      i.Shell("for f in \"$U\"/.launcher-*.lock; do rm \"$f\" && mkdir \"$f\"; done");
+                      i.RepackPackage("1001");
+                  },
+                  {}, {}, "1000", "starting the client without upgrading it\n"}),
     [](const ::testing::TestParamInfo<StrandRow> &info) { return std::string(info.param.name); });
 
 // Runs under a private Xvfb, where the launcher's windows can be watched.

@@ -22,6 +22,7 @@
 #include "VeltLocale.h"
 #include "file/file-op.h"
 #include "launcher.h"
+#include "linux/linux-service.h"
 #include "log.h"
 #include "qtsingleapplication.h"
 #include "tarrowind-service.h"
@@ -160,6 +161,13 @@ int main(int argc, char **argv) {
         Logger::LogMsg(Logger::L_WARNING, "launcher_debug",
                        "[WARNING] main(%d): no usable display, working without a window\n",
                        __LINE__);
+    }
+    if (!app.lockError().empty()) {
+        Logger::LogMsg(Logger::L_WARNING, "launcher_debug",
+                       "[WARNING] main(%d): cannot take the single-instance lock (%s): starting "
+                       "the client without upgrading it\n",
+                       __LINE__, app.lockError().c_str());
+        LinuxService::SetUpgradesAllowed(false);
     }
     if (app.isRunning()) {
         Logger::LogMsg(Logger::L_DEBUG, "launcher_debug",

@@ -1,18 +1,20 @@
 #ifndef UI_CLIENT_LAUNCHER_QTSINGLEAPPLICATION_H
 #define UI_CLIENT_LAUNCHER_QTSINGLEAPPLICATION_H
 
+#include <string>
+
 #include <QApplication>
 
 // A QApplication that knows whether another process of the same user already
 // runs the same executable (its resolved file path).
 //
-// The first instance holds an exclusive flock on a per-user lock file; the
-// kernel drops the lock when the process ends in any way, so a crashed or
-// killed instance never blocks the next one. The lock file lives in
-// $XDG_RUNTIME_DIR, or, when that is unset or unusable, in a 0700 directory
-// /tmp/tarrowind-launcher-<uid>. Symbolic links are never followed there, and
-// a directory or file that belongs to another user is never trusted: the
-// instance then counts as the only one.
+// The first instance holds an exclusive flock on the lock file of its user
+// and executable, <home>/.TarrowindBackup/.launcher-<digest>.lock; the kernel
+// drops the lock when the process ends in any way, so a crashed or killed
+// instance never blocks the next one. The file lies in the user's own folder,
+// so launchers whose environments differ (a desktop session, su, cron) find
+// the same lock, and no other user can take it away. A link or a file of
+// another user there is never used: the lock then cannot be taken.
 class QtSingleApplication : public QApplication {
     Q_OBJECT
 
@@ -23,10 +25,14 @@ public:
 
     // True when another instance held the lock at construction.
     bool isRunning() const;
+    // Why the lock could not be taken at all (neither this instance nor
+    // another holds it); empty when it could.
+    const std::string &lockError() const;
 
 private:
     int lock_fd_;
     bool running_;
+    std::string lock_error_;
 };
 
 #endif

@@ -26,6 +26,7 @@ namespace {
 const char kComponent[] = "service_debug";
 
 LinuxService::KillFunction g_kill = nullptr;
+bool g_upgrades_allowed = true;
 
 int SendSignal(pid_t pid, int sig) { return g_kill ? g_kill(pid, sig) : kill(pid, sig); }
 
@@ -176,6 +177,8 @@ LinuxService &LinuxService::GetInstace() {
 
 void LinuxService::SetKillFunctionForTesting(KillFunction fn) { g_kill = fn; }
 
+void LinuxService::SetUpgradesAllowed(bool allowed) { g_upgrades_allowed = allowed; }
+
 void LinuxService::LoadTargetVerInfo() { Service::LoadTargetVersion(); }
 
 void LinuxService::LoadSourceVerInfo() { Service::LoadSourceVersion(); }
@@ -199,6 +202,9 @@ bool LinuxService::PerUserBinPathExist() {
 }
 
 bool LinuxService::IsNeedUpgrade() {
+    // Another launcher may be in the middle of an upgrade: leave the copy,
+    // its backups and its marker alone.
+    if (!g_upgrades_allowed) return false;
     int src_ver = 0;
     int tgt_ver = 0;
     bool need_upgrade = false;

@@ -178,6 +178,11 @@ public:
     const VersionInfo &GetSourceVersion() const { return source_version; }
     const VersionInfo &GetTargetVersion() const { return target_version; }
 
+    // Whether IsNeedUpgrade may answer true: false when this launcher could
+    // not make sure that it is the only one, since another may be upgrading
+    // the copy. Process-wide; set before the worker thread starts.
+    static void SetUpgradesAllowed(bool allowed);
+
     // Replaces the function that StopService signals processes with, so that
     // tests can observe the signals instead of sending them. Null restores
     // kill(2).
