@@ -44,6 +44,14 @@ public:
 
     int get() const { return fd_; }
     bool valid() const { return fd_ >= 0; }
+    // Syncs (when asked to) and closes now. 0, or -1 with errno when either
+    // failed: then the data may not have reached the disk.
+    int Close() {
+        int rc = sync_ ? fsync(fd_) : 0;
+        if (close(fd_) != 0) rc = -1;
+        fd_ = -1;
+        return rc;
+    }
     void reset() {
         if (fd_ < 0) return;
         const int saved_errno = errno;
@@ -127,6 +135,15 @@ int CopyFile(const ustring &src, const ustring &dst, bool isDelOrigin, mode_t ds
                     src.c_str(), strerror(errno), errno);
         return -1;
     }
+    // Opening the destination truncates it: it must not be the source under
+    // this or another name.
+    struct stat64 src_st, dst_st;
+    if (fstat64(in.get(), &src_st) == 0 && stat64(dst.c_str(), &dst_st) == 0 &&
+        src_st.st_dev == dst_st.st_dev && src_st.st_ino == dst_st.st_ino) {
+        FILE_OP_LOG(Logger::L_ERR, "[ERROR] file-op(%d): CopyFile: '%s' and '%s' are the same file\n",
+                    __LINE__, src.c_str(), dst.c_str());
+        return -1;
+    }
     ScopedFd out(open64(dst.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0666), true);
     if (!out.valid()) {
         FILE_OP_LOG(Logger::L_ERR, "[ERROR] file-op(%d): CopyFile: open(%s): %s (%d)\n", __LINE__,
@@ -164,10 +181,15 @@ int CopyFile(const ustring &src, const ustring &dst, bool isDelOrigin, mode_t ds
 
     if (dst_mode != kDefaultMode && fchmod(out.get(), dst_mode) != 0) return -1;
     in.reset();
-    // The copy is on disk before its source goes.
-    if (isDelOrigin) out.reset();
-    if (isDelOrigin && remove(src.c_str()) != 0) return -1;
-    return 0;
+    if (!isDelOrigin) return 0;
+    // The copy is on disk before its source goes; when that is not sure,
+    // the source stays.
+    if (out.Close() != 0) {
+        FILE_OP_LOG(Logger::L_ERR, "[ERROR] file-op(%d): CopyFile: sync of '%s': %s (%d)\n",
+                    __LINE__, dst.c_str(), strerror(errno), errno);
+        return -1;
+    }
+    return remove(src.c_str()) != 0 ? -1 : 0;
 }
 
 // Calls fn(name) for every entry of directory `dir` but "." and "..", until

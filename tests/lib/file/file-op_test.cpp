@@ -292,7 +292,8 @@ TEST_F(FileOpTest, CopySpanningSeveralBuffersAndDeletingTheOrigin) {
     EXPECT_TRUE(data == ReadFile(Sub("moved")));
 }
 
-// A failed copy used to leave the source descriptor open.
+// A failed copy used to leave the source descriptor open, and a copy that
+// could not be synced or that truncated its own source lost the data.
 TEST_F(FileOpTest, FailedCopyReleasesDescriptorsAndKeepsTheSource) {
     MakeFile(Sub("src"), "payload", 0644);
     ASSERT_EQ(0, mkdir(Sub("srcdir").c_str(), 0755));
@@ -300,14 +301,21 @@ TEST_F(FileOpTest, FailedCopyReleasesDescriptorsAndKeepsTheSource) {
         const char *name;
         std::string src, dst;
         int result;
-        const char *log_text;
+        std::string log_text;
     } rows[] = {
         {"source missing", Sub("missing"), Sub("out1"), -1, "CopyFile: open("},
         {"destination unopenable", Sub("src"), Sub("no/such/dir"), -1, "CopyFile: open("},
         {"read error", Sub("srcdir"), Sub("out2"), -1, "CopyFile: read: Is a directory (21)\n"},
         {"disk full", Sub("src"), "/dev/full", -2,
          "CopyFile: write: No space left on device (28)\n"},
+        // A device cannot be synced: the copy is not known to be on disk.
+        {"sync fails", Sub("src"), "/dev/null", -1, "CopyFile: sync of '/dev/null': "},
+        {"onto itself", Sub("src"), Sub("src"), -1,
+         "CopyFile: '" + Sub("src") + "' and '" + Sub("src") + "' are the same file\n"},
+        {"onto another name of itself", Sub("src"), Sub("src-link"), -1,
+         "CopyFile: '" + Sub("src") + "' and '" + Sub("src-link") + "' are the same file\n"},
     };
+    ASSERT_EQ(0, link(Sub("src").c_str(), Sub("src-link").c_str()));
     for (const Row &row : rows) {
         SCOPED_TRACE(row.name);
         const int before = OpenDescriptorCount();
@@ -315,7 +323,7 @@ TEST_F(FileOpTest, FailedCopyReleasesDescriptorsAndKeepsTheSource) {
         EXPECT_EQ(before, OpenDescriptorCount());
         EXPECT_TRUE(Logged("[ERROR]", row.log_text));
     }
-    EXPECT_TRUE(PathExists(Sub("src")));
+    EXPECT_EQ("payload", ReadFile(Sub("src")));
     EXPECT_TRUE(PathExists(Sub("srcdir")));
     EXPECT_TRUE(PathExists(Sub("out2"))) << "the partial destination stays";
 }
