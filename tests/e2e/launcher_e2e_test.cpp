@@ -345,6 +345,95 @@ TEST_F(LauncherE2eTest, UnwritableHomeRunsWithoutALog) {
     EXPECT_NE(std::string::npos, r.err.find("start-stop': Not a directory")) << r.err;
 }
 
+// A package that cannot be installed is never a reason to stop the running
+// client: one that cannot be read is not started on, and one that failed on
+// its own is tried once and then left alone, with one WARNING per login,
+// until it changes.
+struct PackageRow {
+    const char *name;
+    std::function<void(LauncherInstall &)> spoil;
+    bool tried;               // the first login stops the client and tries
+    const char *first_line;   // the first login's log holds this
+    const char *later_line;   // ... and each later login's one line this
+};
+
+void PrintTo(const PackageRow &row, std::ostream *os) { *os << row.name; }
+
+class UnusablePackageTest : public ::testing::TestWithParam<PackageRow> {};
+
+TEST_P(UnusablePackageTest, LeavesTheRunningClientAloneUntilThePackageChanges) {
+    const PackageRow &row = GetParam();
+    LauncherInstall install;
+    install.RunUnprivileged();
+    ASSERT_EQ("exit 0", install.Run().status);
+    pid_t client = install.WaitForClient();
+    ASSERT_NE(0, client);
+    install.Shell("cp \"$R/package/tarrowind.qpk\" \"$T/good.qpk\"");
+    row.spoil(install);
+
+    size_t seen = 0;
+    for (int login = 1; login <= 3; ++login) {
+        SCOPED_TRACE("login " + std::to_string(login));
+        const LauncherInstall::Result r = install.Run();
+        EXPECT_EQ("exit 0", r.status) << r.err;
+        const std::string log = install.Log().substr(seen);
+        seen += log.size();
+        if (login == 1) {
+            EXPECT_EQ(1, CountOccurrences(log, row.first_line)) << log;
+            EXPECT_EQ(!row.tried, ProcessAlive(client)) << log;
+            if (row.tried) client = install.WaitForClient(10000, client);
+            EXPECT_NE(0, client);
+        } else {
+            EXPECT_EQ(1, CountOccurrences(log, "\n")) << log;
+            EXPECT_EQ(1, CountOccurrences(log, row.later_line)) << log;
+            EXPECT_TRUE(ProcessAlive(client)) << "the client was stopped again";
+        }
+        for (const std::string &word : LevelWords(log))
+            EXPECT_TRUE(word == "ERROR" || word == "WARNING") << word << " in\n" << log;
+    }
+
+    // A new package is tried again, and installs.
+    install.Shell("rm -f \"$R/package/tarrowind.qpk\" && cp \"$T/good.qpk\" \"$R/package/tarrowind.qpk\"");
+    install.RepackPackage("1002");
+    EXPECT_EQ("exit 0", install.Run().status);
+    EXPECT_NE(std::string::npos, ReadHead(install.app() + "/INFO", 4096).find("build_version=1002"));
+    EXPECT_FALSE(PathExists(install.user() + "/.failed-package"));
+    LauncherInstall::StopClient(install.WaitForClient(10000, client));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, UnusablePackageTest,
+    ::testing::Values(
+        PackageRow{"Damaged",
+                   [](LauncherInstall &i) {
+                       i.RepackPackage("1001");
+                       i.Shell("P=\"$R/package/tarrowind.qpk\"; truncate -s $(($(stat -c %s "
+                               "\"$P\") / 2)) \"$P\"");
+                   },
+                   true, kUpgradeFailed, "failed to install before and has not changed since"},
+        PackageRow{"Missing",
+                   [](LauncherInstall &i) {
+                       i.RepackPackage("1001");
+                       i.Shell("rm \"$R/package/tarrowind.qpk\"");
+                   },
+                   false, "cannot be installed: No such file or directory",
+                   "cannot be installed: No such file or directory"},
+        PackageRow{"NotAFile",
+                   [](LauncherInstall &i) {
+                       i.RepackPackage("1001");
+                       i.Shell("rm \"$R/package/tarrowind.qpk\" && mkfifo \"$R/package/tarrowind.qpk\"");
+                   },
+                   false, "cannot be installed: not a regular file",
+                   "cannot be installed: not a regular file"},
+        PackageRow{"BuildOtherThanTheSystemSays",
+                   [](LauncherInstall &i) {
+                       i.RepackPackage("1001");
+                       i.Shell("sed -i s/1001/1005/ \"$R/INFO\"");
+                   },
+                   true, "installed build '1001', but the system's version file says '1005'",
+                   "failed to install before and has not changed since"}),
+    [](const ::testing::TestParamInfo<PackageRow> &info) { return std::string(info.param.name); });
+
 // How a user's machine differs from the test bench. Each row ends the same
 // way a login must: the launcher exits within seconds, the best copy it has
 // is installed and running, no backups or markers are left, nothing in the

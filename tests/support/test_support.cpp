@@ -141,7 +141,7 @@ std::vector<std::string> Leftovers(const std::string &dir) {
         while (const dirent *e = readdir(d)) {
             const std::string name = e->d_name;
             if (name != "." && name != ".." && name != "Tarrowind.app" && name != "log" &&
-                name != "ui.pid" && name.compare(0, 10, ".launcher-") != 0)
+                name != "ui.pid" && name[0] != '.')
                 found.push_back(name);
         }
         closedir(d);

@@ -69,8 +69,8 @@ bool PathExists(const std::string &path);
 // How often `what` occurs in `text` (overlapping occurrences count).
 int CountOccurrences(const std::string &text, const std::string &what);
 // Entries of the per-user install directory `dir` besides the application
-// directory, the log folder, the pid file and the launchers' lock files:
-// backups, markers, debris.
+// directory, the log folder, the pid file and the launcher's hidden records
+// (its lock files, a failed package): backups, markers, debris.
 // Sorted.
 std::vector<std::string> Leftovers(const std::string &dir);
 // Recursive listing of `dir` with types, modes, link targets and file

@@ -105,6 +105,12 @@ const char *Refusal(struct archive_entry *entry, const char *name) {
     return nullptr;
 }
 
+// Whether the disk writer failed on the target's side: a system call that
+// failed (no space, no permission, a file-size limit, an I/O error). Its own
+// refusals of what an entry asks for (a ".." element, a path through a
+// link) carry no system error number.
+bool WriterFailedOnItsSide(struct archive *writer) { return archive_errno(writer) > 0; }
+
 }  // namespace
 
 Extractor::Extractor() {}
@@ -140,7 +146,7 @@ int Extractor::copy_data(struct archive *ar, struct archive *aw) const {
     }
 }
 
-int Extractor::Count() const {
+int Extractor::Count() {
     if (target.empty() || source.empty()) {
         Logger::LogMsg(Logger::L_ERR, kComponent, "[ERROR] extractor(%d): Invalid argument\n",
                        __LINE__);
@@ -150,9 +156,12 @@ int Extractor::Count() const {
     if (!reader) return -1;
 
     int count = 0;
+    unpacked_bytes = 0;
     struct archive_entry *entry = nullptr;
     while (archive_read_next_header(reader.get(), &entry) == ARCHIVE_OK) {
         ++count;
+        if (archive_entry_size_is_set(entry) && archive_entry_size(entry) > 0)
+            unpacked_bytes += archive_entry_size(entry);
         archive_read_data_skip(reader.get());
     }
     return count;
@@ -190,7 +199,8 @@ int Extractor::Extract() {
     Notify_Adapter::GetInstance().UpdateDialogText(
         StrTable::LoadStr(StrTable::desc_trwd_env_preparing));
 
-    const int total = Count();
+    package_at_fault = true;
+    const int total = known_total > 0 ? known_total : Count();
     if (total <= 0) {
         Logger::LogMsg(Logger::L_ERR, kComponent,
                        "[ERROR] extractor(%d): Failed to calculate total file numbers, ret: %d\n",
@@ -203,6 +213,7 @@ int Extractor::Extract() {
     // directory reached through a link). Under the canonical path of the
     // target it can only meet links that the archive itself created.
     std::unique_ptr<char, CharFree> resolved(realpath(target.c_str_utf8(), nullptr));
+    package_at_fault = false;
     if (!resolved) {
         Logger::LogMsg(Logger::L_ERR, kComponent,
                        "[ERROR] extractor(%d): Failed to resolve target '%s' (%s)\n", __LINE__,
@@ -241,8 +252,12 @@ int Extractor::Extract() {
     int progress = 0;
     for (;;) {
         struct archive_entry *entry = nullptr;
+        package_at_fault = true;
         const int r = archive_read_next_header(reader.get(), &entry);
-        if (r == ARCHIVE_EOF) return 0;
+        if (r == ARCHIVE_EOF) {
+            package_at_fault = false;
+            return 0;
+        }
         if (r != ARCHIVE_OK) {
             Logger::LogMsg(Logger::L_ERR, kComponent,
                            "[ERROR] extractor(%d): archive_read_next_header failed: '%s'\n",
@@ -272,6 +287,7 @@ int Extractor::Extract() {
         }
 
         if (archive_read_extract2(reader.get(), entry, writer.get()) != ARCHIVE_OK) {
+            package_at_fault = !WriterFailedOnItsSide(writer.get());
             // The reader carries its own failure (a damaged package), or a
             // copy of the writer's; the writer's own text is the last resort.
             const char *why = ErrorText(reader.get());
@@ -285,6 +301,7 @@ int Extractor::Extract() {
         Notify_Adapter::GetInstance().UpdateProgress(total, progress);
 
         if (archive_write_finish_entry(writer.get()) != ARCHIVE_OK) {
+            package_at_fault = !WriterFailedOnItsSide(writer.get());
             Logger::LogMsg(Logger::L_ERR, kComponent,
                            "[ERROR] extractor(%d): archive_write_finish_entry failed: '%s'\n",
                            __LINE__, ErrorText(writer.get()));

@@ -37,8 +37,20 @@ public:
     int Extract();
     // The number of entries of the source (every type counts), or -1 when it
     // cannot be opened. A damaged archive counts the entries before the
-    // damage. Both paths must be set although only the source is read.
-    int Count() const;
+    // damage. Both paths must be set although only the source is read. The
+    // same pass adds up the entries' sizes: see UnpackedBytes().
+    int Count();
+    // The sum of the sizes of the entries the last Count() saw: what the
+    // unpacked files hold, without the file system's own overhead.
+    long long UnpackedBytes() const { return unpacked_bytes; }
+    // The number of entries when it is already known (a Count() made before
+    // the caller prepared the target), so that Extract() need not read the
+    // archive twice; 0 or less: Extract() counts.
+    void SetTotal(int total) { known_total = total; }
+    // After Extract() failed: whether the package itself is at fault (it
+    // cannot be read, it is damaged, or it holds an entry that is refused),
+    // rather than the target (no space, no permission, a write that failed).
+    bool PackageAtFault() const { return package_at_fault; }
     // Prints every entry's path name, one per line, to standard output.
     // Returns 0, or -1 when the paths are unset or the source cannot be opened.
     int List() const;
@@ -50,6 +62,9 @@ public:
 private:
     ustring target;
     ustring source;
+    long long unpacked_bytes = 0;
+    int known_total = 0;
+    bool package_at_fault = false;
 };
 
 #endif

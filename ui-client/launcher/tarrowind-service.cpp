@@ -5,8 +5,11 @@
 #include <stdio.h>
 #include <string.h>
 #include <stdlib.h>
+#include <sys/stat.h>
+#include <sys/statvfs.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -227,23 +230,27 @@ int SyncFileSystem(const ustring &path) {
     return rc;
 }
 
-// Writes the marker of `app_dir` anew, recording `backup` (empty: no complete
-// copy), and makes it durable. Whatever stands at its name (a link, a FIFO,
-// a file with other names) is removed first, never written through.
-// REQUIRES: the application directory, if any, is complete, since the marker
-// is briefly absent. Returns 0 / -1 with errno.
-int WriteMarker(const ustring &app_dir, const ustring &backup) {
-    const ustring marker = IncompleteMarker(app_dir);
-    if (FSRemove(marker, false) != 0) return -1;
-    const int fd = open(marker.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644);
+// Writes `text` to `path` as a new file and makes it durable. Whatever stood
+// at the name (a link, a FIFO, a file with other names) is removed first,
+// never written through. Returns 0 / -1 with errno.
+int ReplaceFile(const ustring &path, const std::string &text) {
+    if (FSRemove(path, false) != 0) return -1;
+    const int fd = open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644);
     if (fd < 0) return -1;
-    const std::string text =
-        "backup=" + std::string(backup.empty() ? "" : FSBaseName(backup).c_str()) + "\n";
     const bool written = write(fd, text.data(), text.size()) == static_cast<ssize_t>(text.size());
     const int rc = written ? fsync(fd) : -1;
     close(fd);
     if (rc != 0) return -1;
-    return SyncDirectory(FSParentPath(marker));
+    return SyncDirectory(FSParentPath(path));
+}
+
+// Writes the marker of `app_dir` anew, recording `backup` (empty: no complete
+// copy). REQUIRES: the application directory, if any, is complete, since the
+// marker is briefly absent. Returns 0 / -1 with errno.
+int WriteMarker(const ustring &app_dir, const ustring &backup) {
+    return ReplaceFile(IncompleteMarker(app_dir),
+                       "backup=" + std::string(backup.empty() ? "" : FSBaseName(backup).c_str()) +
+                           "\n");
 }
 
 // Removes the marker and makes the removal durable.
@@ -296,6 +303,45 @@ int ClearAppDir(const ustring &app_dir, const ustring &keep) {
                    "[ERROR] tarrowind-service(%d): failed to move '%s' out of the way: %s\n",
                    __LINE__, app_dir.c_str(), strerror(errno));
     return -1;
+}
+
+ustring PackagePath() {
+    return Service::GetRootTarrowindResourceInstallPath() + "/package/tarrowind.qpk";
+}
+
+// Where a package that failed on its own is remembered, so that it is not
+// tried again at every login until it changes.
+ustring FailedPackageRecord() { return Service::GetUserTarrowindInstallPath() + "/.failed-package"; }
+
+// One line that changes whenever the package does: its file's identity and
+// times, and the build that the system's version file announces.
+std::string PackageIdentity(const struct stat &st, const ustring &build) {
+    char text[256];
+    snprintf(text, sizeof text, "dev=%llu ino=%llu size=%lld mtime=%lld.%09ld ctime=%lld.%09ld",
+             static_cast<unsigned long long>(st.st_dev), static_cast<unsigned long long>(st.st_ino),
+             static_cast<long long>(st.st_size), static_cast<long long>(st.st_mtim.tv_sec),
+             st.st_mtim.tv_nsec, static_cast<long long>(st.st_ctim.tv_sec), st.st_ctim.tv_nsec);
+    return std::string(text) + " build=" + build.c_str() + "\n";
+}
+
+// The identity of the package now; empty when it cannot be read.
+std::string CurrentPackageIdentity(const ustring &build) {
+    struct stat st;
+    if (stat(PackagePath().c_str(), &st) != 0) return std::string();
+    return PackageIdentity(st, build);
+}
+
+void RememberFailedPackage(const ustring &build) {
+    const std::string identity = CurrentPackageIdentity(build);
+    if (!identity.empty()) ReplaceFile(FailedPackageRecord(), identity);
+}
+
+// Room kept free beyond the new copy, so that the user's other programs can
+// still save what they are writing while the old copy waits as a backup: 1 %
+// of the file system, at least 32 MiB, at most 1 GiB.
+unsigned long long ReserveFor(unsigned long long file_system_bytes) {
+    const unsigned long long kMiB = 1024 * 1024;
+    return std::max(32 * kMiB, std::min(file_system_bytes / 100, 1024 * kMiB));
 }
 
 void LogMarkerFailure(int line, const ustring &app_dir) {
@@ -415,6 +461,9 @@ int Service::PrepareUserEnv() {
         rc = -1;
     }
     if (rc != 0) {
+        // A package that failed on its own fails the same way at the next
+        // login: it waits until it changes.
+        if (package_at_fault) RememberFailedPackage(target_version.build_version);
         if (backup_dir.empty()) {
             Logger::LogMsg(Logger::L_ERR, kComponent,
                            "[ERROR] tarrowind-service(%d): Failed to extract package, and no old "
@@ -448,12 +497,104 @@ int Service::PrepareUserEnv() {
     // The new copy is complete: every backup name, also those of earlier
     // runs that stopped before their clean-up, holds debris.
     RemoveBackups(app_dir, ustring(), false);
+    CheckInstalledBuild();
     return 0;
 }
 
+bool Service::IsPackageWorthInstalling() {
+    const ustring package = PackagePath();
+    struct stat st;
+    const int fd = open(package.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    const char *why = nullptr;
+    if (fd < 0) {
+        why = strerror(errno);
+    } else if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        why = "not a regular file";
+    }
+    if (fd >= 0) close(fd);
+    if (why) {
+        Logger::LogMsg(Logger::L_WARNING, kComponent,
+                       "[WARNING] tarrowind-service(%d): package '%s' cannot be installed: %s; "
+                       "keeping the installed copy\n",
+                       __LINE__, package.c_str(), why);
+        return false;
+    }
+    const std::string identity = PackageIdentity(st, target_version.build_version);
+    std::string recorded;
+    if (FSReadSmallFile(FailedPackageRecord(), 4096, recorded, false) == 0 && recorded == identity) {
+        Logger::LogMsg(Logger::L_WARNING, kComponent,
+                       "[WARNING] tarrowind-service(%d): package '%s' failed to install before and "
+                       "has not changed since; keeping the installed copy\n",
+                       __LINE__, package.c_str());
+        return false;
+    }
+
+    Extractor extractor;
+    extractor.SetSource(package);
+    extractor.SetTarget(per_user_install_path);
+    const int entries = extractor.Count();
+    if (entries <= 0) {
+        Logger::LogMsg(Logger::L_WARNING, kComponent,
+                       "[WARNING] tarrowind-service(%d): package '%s' holds nothing to install; "
+                       "keeping the installed copy\n",
+                       __LINE__, package.c_str());
+        ReplaceFile(FailedPackageRecord(), identity);
+        return false;
+    }
+
+    // Measured where the copy goes: the per-user folder, or the home folder
+    // before the first run has made it.
+    ustring where = GetUserTarrowindInstallPath();
+    struct statvfs fs;
+    if (statvfs(where.c_str(), &fs) != 0) {
+        where = GetUserInstallPath();
+        if (statvfs(where.c_str(), &fs) != 0) fs.f_bavail = fs.f_blocks = fs.f_frsize = 0;
+    }
+    if (fs.f_frsize > 0) {
+        const unsigned long long block = fs.f_frsize;
+        const unsigned long long kKiB = 1024;
+        // Every file takes at least a block of its own.
+        const unsigned long long files =
+            static_cast<unsigned long long>(extractor.UnpackedBytes()) +
+            static_cast<unsigned long long>(entries) * block;
+        const unsigned long long reserve = ReserveFor(fs.f_blocks * block);
+        const unsigned long long free = fs.f_bavail * block;
+        if (files + reserve > free) {
+            Logger::LogMsg(Logger::L_WARNING, kComponent,
+                           "[WARNING] tarrowind-service(%d): package '%s' needs %llu KiB (%llu KiB "
+                           "of files and %llu KiB to spare), but only %llu KiB are free in '%s'; "
+                           "keeping the installed copy\n",
+                           __LINE__, package.c_str(), (files + reserve) / kKiB, files / kKiB,
+                           reserve / kKiB, free / kKiB, where.c_str());
+            return false;
+        }
+    }
+    package_entries = entries;
+    return true;
+}
+
+void Service::CheckInstalledBuild() {
+    if (target_version.build_version.empty()) return;
+    VersionInfo installed;
+    ReadVersionFile(per_user_install_path + "/INFO", installed);
+    if (installed.build_version == target_version.build_version) {
+        FSRemove(FailedPackageRecord(), false);
+        return;
+    }
+    // Otherwise every login would find the copy older than the package and
+    // install it again.
+    Logger::LogMsg(Logger::L_WARNING, kComponent,
+                   "[WARNING] tarrowind-service(%d): package '%s' installed build '%s', but the "
+                   "system's version file says '%s'; it is not installed again until it changes\n",
+                   __LINE__, PackagePath().c_str(), installed.build_version.c_str(),
+                   target_version.build_version.c_str());
+    RememberFailedPackage(target_version.build_version);
+}
+
 int Service::ExtractPackage() {
-    const ustring source = GetRootTarrowindResourceInstallPath() + "/package/tarrowind.qpk";
+    const ustring source = PackagePath();
     const ustring target = GetUserTarrowindAppInstallPath();
+    package_at_fault = false;
     if (FSMKDir(target, true) < 0) {
         Logger::LogMsg(Logger::L_ERR, kComponent,
                        "[ERROR] tarrowind-service(%d): failed to create folder: '%s'\n", __LINE__,
@@ -466,7 +607,10 @@ int Service::ExtractPackage() {
     Extractor extractor;
     extractor.SetSource(source);
     extractor.SetTarget(target);
-    return extractor.Extract();
+    extractor.SetTotal(package_entries);
+    const int rc = extractor.Extract();
+    package_at_fault = rc != 0 && extractor.PackageAtFault();
+    return rc;
 }
 
 void Service::RemoveAgedFolders() {

@@ -84,9 +84,25 @@ protected:
     // Whether an upgrade of the application directory began and did not
     // finish: the directory may hold a partial copy.
     bool IsAppIncomplete() const;
+    // Whether the package can be installed now, decided before anything is
+    // stopped, renamed or written: it is a readable regular file, it did not
+    // fail on its own before (unchanged since), it holds entries, and its
+    // files fit on the home's file system with room to spare. When not, one
+    // WARNING line says why. Reads the package's headers once; ExtractPackage
+    // uses what this pass counted.
+    bool IsPackageWorthInstalling();
+    // After a successful installation: when the new copy's build is not the
+    // one the system's version file announces, the package is remembered
+    // as failed (one WARNING line), else any such record is dropped.
+    void CheckInstalledBuild();
 
     int timeout;
     ustring per_user_install_path;
+    // Entries of the package as IsPackageWorthInstalling counted them; 0
+    // when it has not.
+    int package_entries = 0;
+    // Whether the last ExtractPackage failed because of the package itself.
+    bool package_at_fault = false;
     VersionInfo target_version;
     VersionInfo source_version;
 };

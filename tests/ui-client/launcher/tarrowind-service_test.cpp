@@ -59,6 +59,8 @@ TEST_P(UpgradeDecision, ComparesBuildNumbersOnly) {
     const VersionRow &row = GetParam();
     ServiceTree tree;
     tree.InstallApp("1");
+    tree.MakePackage("1");
+    remove((tree.root() + "/INFO").c_str());
     if (row.installed_info)
         WriteFile(tree.app() + "/INFO", row.installed_info);
     else

@@ -224,8 +224,12 @@ bool LinuxService::IsNeedUpgrade() {
     }
     // The copy is complete and stays: backups of an interrupted upgrade are
     // of no further use.
-    if (!need_upgrade) RemoveLeftoverBackups();
-    return need_upgrade;
+    if (!need_upgrade) {
+        RemoveLeftoverBackups();
+        return false;
+    }
+    // Decided before the client is stopped or anything is moved.
+    return IsPackageWorthInstalling();
 }
 
 int LinuxService::HandlePackageUpgrade() {
