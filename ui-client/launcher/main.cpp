@@ -90,8 +90,8 @@ void CatchFileSizeLimit() {
 uid_t ForeignHomeOwner(const ustring &home) {
     if (geteuid() != 0) return 0;
     std::string path = home.c_str();
-    struct stat st;
-    while (stat(path.c_str(), &st) != 0) {
+    struct stat64 st;
+    while (stat64(path.c_str(), &st) != 0) {
         const size_t slash = path.rfind('/');
         if (errno != ENOENT || slash == std::string::npos) return 0;
         path = slash == 0 ? "/" : path.substr(0, slash);

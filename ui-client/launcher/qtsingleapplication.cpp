@@ -39,8 +39,8 @@ int OpenLockFile(const QString &executable, std::string &path, std::string &erro
         error = path + ": " + strerror(errno);
         return -1;
     }
-    struct stat st;
-    if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || st.st_uid != getuid()) {
+    struct stat64 st;
+    if (fstat64(fd, &st) != 0 || !S_ISREG(st.st_mode) || st.st_uid != getuid()) {
         error = path + ": not a file of this user";
         close(fd);
         return -1;

@@ -315,7 +315,7 @@ ustring FailedPackageRecord() { return Service::GetUserTarrowindInstallPath() + 
 
 // One line that changes whenever the package does: its file's identity and
 // times, and the build that the system's version file announces.
-std::string PackageIdentity(const struct stat &st, const ustring &build) {
+std::string PackageIdentity(const struct stat64 &st, const ustring &build) {
     char text[256];
     snprintf(text, sizeof text, "dev=%llu ino=%llu size=%lld mtime=%lld.%09ld ctime=%lld.%09ld",
              static_cast<unsigned long long>(st.st_dev), static_cast<unsigned long long>(st.st_ino),
@@ -326,8 +326,8 @@ std::string PackageIdentity(const struct stat &st, const ustring &build) {
 
 // The identity of the package now; empty when it cannot be read.
 std::string CurrentPackageIdentity(const ustring &build) {
-    struct stat st;
-    if (stat(PackagePath().c_str(), &st) != 0) return std::string();
+    struct stat64 st;
+    if (stat64(PackagePath().c_str(), &st) != 0) return std::string();
     return PackageIdentity(st, build);
 }
 
@@ -503,12 +503,12 @@ int Service::PrepareUserEnv() {
 
 bool Service::IsPackageWorthInstalling() {
     const ustring package = PackagePath();
-    struct stat st;
-    const int fd = open(package.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    struct stat64 st;
+    const int fd = open64(package.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     const char *why = nullptr;
     if (fd < 0) {
         why = strerror(errno);
-    } else if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+    } else if (fstat64(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
         why = "not a regular file";
     }
     if (fd >= 0) close(fd);
@@ -545,10 +545,10 @@ bool Service::IsPackageWorthInstalling() {
     // Measured where the copy goes: the per-user folder, or the home folder
     // before the first run has made it.
     ustring where = GetUserTarrowindInstallPath();
-    struct statvfs fs;
-    if (statvfs(where.c_str(), &fs) != 0) {
+    struct statvfs64 fs;
+    if (statvfs64(where.c_str(), &fs) != 0) {
         where = GetUserInstallPath();
-        if (statvfs(where.c_str(), &fs) != 0) fs.f_bavail = fs.f_blocks = fs.f_frsize = 0;
+        if (statvfs64(where.c_str(), &fs) != 0) fs.f_bavail = fs.f_blocks = fs.f_frsize = 0;
     }
     if (fs.f_frsize > 0) {
         const unsigned long long block = fs.f_frsize;

@@ -113,8 +113,8 @@ struct Verdict {
 // signalled.
 Verdict CheckClientProcess(pid_t pid, const ustring &app_dir, time_t written) {
     const std::string proc = "/proc/" + std::to_string(pid);
-    struct stat st;
-    if (stat(proc.c_str(), &st) != 0) return {ProcessCheck::kGone, "no such process"};
+    struct stat64 st;
+    if (stat64(proc.c_str(), &st) != 0) return {ProcessCheck::kGone, "no such process"};
     if (st.st_uid != getuid()) return {ProcessCheck::kNotClient, "it belongs to another user"};
     const double started = ProcessStartTime(proc);
     if (started < 0) return {ProcessCheck::kUnknown, "its start time cannot be read"};
@@ -154,7 +154,7 @@ Verdict CheckClientProcess(pid_t pid, const ustring &app_dir, time_t written) {
         if (!args[i].empty() && args[i][0] == '-') continue;
         const std::string script = resolve(args[i]);
         if (!script.empty() && realpath(script.c_str(), real) && IsInside(real, dirs) &&
-            stat(real, &st) == 0 && S_ISREG(st.st_mode) && (st.st_mode & 0111))
+            stat64(real, &st) == 0 && S_ISREG(st.st_mode) && (st.st_mode & 0111))
             return {ProcessCheck::kClient, ""};
         break;
     }
@@ -251,8 +251,8 @@ void LinuxService::StopService() {
                        __LINE__, ui_pid_file.c_str());
         return;
     }
-    struct stat st;
-    if (stat(ui_pid_file.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) {
+    struct stat64 st;
+    if (stat64(ui_pid_file.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) {
         Logger::LogMsg(Logger::L_NOTICE, kComponent,
                        "[NOTE] linux/linux-service(%d): pid file '%s' is not a regular file, "
                        "treating it as absent\n",
