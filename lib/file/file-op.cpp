@@ -14,6 +14,7 @@
 #include <algorithm>
 #include <memory>
 
+#include "file/scoped.h"
 #include "log.h"
 #include "tmp_name_gen.h"
 
@@ -32,64 +33,6 @@ const mode_t kDefaultMode = static_cast<mode_t>(-1);
 const uint32_t kNfsMagic = 0x6969;
 const uint32_t kCifsMagic = 0xFF534D42;
 const uint32_t kMsdosMagic = 0x4D44;
-
-// Owns one file descriptor. With `sync_on_close` the file is forced to disk
-// before it is closed. Releasing keeps errno, so a failure stays reportable.
-class ScopedFd {
-public:
-    explicit ScopedFd(int fd, bool sync_on_close = false) : fd_(fd), sync_(sync_on_close) {}
-    ~ScopedFd() { reset(); }
-    ScopedFd(const ScopedFd &) = delete;
-    ScopedFd &operator=(const ScopedFd &) = delete;
-
-    int get() const { return fd_; }
-    bool valid() const { return fd_ >= 0; }
-    // Syncs (when asked to) and closes now. 0, or -1 with errno when either
-    // failed: then the data may not have reached the disk.
-    int Close() {
-        int rc = sync_ ? fsync(fd_) : 0;
-        if (close(fd_) != 0) rc = -1;
-        fd_ = -1;
-        return rc;
-    }
-    void reset() {
-        if (fd_ < 0) return;
-        const int saved_errno = errno;
-        if (sync_) fsync(fd_);
-        close(fd_);
-        fd_ = -1;
-        errno = saved_errno;
-    }
-
-private:
-    int fd_;
-    bool sync_;
-};
-
-struct DirCloser {
-    void operator()(DIR *dp) const {
-        const int saved_errno = errno;
-        closedir(dp);
-        errno = saved_errno;
-    }
-};
-typedef std::unique_ptr<DIR, DirCloser> ScopedDir;
-
-struct FreeDeleter {
-    void operator()(void *p) const { free(p); }
-};
-
-// Puts the process umask back when it goes away.
-class ScopedUmask {
-public:
-    explicit ScopedUmask(mode_t mask) : old_(umask(mask)) {}
-    ~ScopedUmask() { umask(old_); }
-    ScopedUmask(const ScopedUmask &) = delete;
-    ScopedUmask &operator=(const ScopedUmask &) = delete;
-
-private:
-    mode_t old_;
-};
 
 bool IsDotOrDotDot(const char *name) {
     return name[0] == '.' && (name[1] == '\0' || (name[1] == '.' && name[2] == '\0'));
@@ -144,13 +87,13 @@ int CopyFile(const ustring &src, const ustring &dst, bool isDelOrigin, mode_t ds
                     __LINE__, src.c_str(), dst.c_str());
         return -1;
     }
-    ScopedFd out(open64(dst.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0666), true);
+    ScopedFd out(open64(dst.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0666));
     if (!out.valid()) {
         FILE_OP_LOG(Logger::L_ERR, "[ERROR] file-op(%d): CopyFile: open(%s): %s (%d)\n", __LINE__,
                     dst.c_str(), strerror(errno), errno);
         return -1;
     }
-    std::unique_ptr<char, FreeDeleter> buffer(static_cast<char *>(malloc(kCopyBufferSize)));
+    ScopedMalloc<char> buffer(static_cast<char *>(malloc(kCopyBufferSize)));
     if (!buffer) {
         FILE_OP_LOG(Logger::L_ERR, "[ERROR] file-op(%d): FSCopy: malloc(%d): %s (%d)\n", __LINE__,
                     static_cast<int>(kCopyBufferSize), strerror(errno), errno);
@@ -180,15 +123,14 @@ int CopyFile(const ustring &src, const ustring &dst, bool isDelOrigin, mode_t ds
     }
 
     if (dst_mode != kDefaultMode && fchmod(out.get(), dst_mode) != 0) return -1;
-    in.reset();
-    if (!isDelOrigin) return 0;
     // The copy is on disk before its source goes; when that is not sure,
     // the source stays.
-    if (out.Close() != 0) {
+    if (out.Sync() != 0 || out.Close() != 0) {
         FILE_OP_LOG(Logger::L_ERR, "[ERROR] file-op(%d): CopyFile: sync of '%s': %s (%d)\n",
                     __LINE__, dst.c_str(), strerror(errno), errno);
         return -1;
     }
+    if (!isDelOrigin) return 0;
     return remove(src.c_str()) != 0 ? -1 : 0;
 }
 
@@ -324,7 +266,7 @@ int FSMKDir(const ustring &path, bool isCreateParent) {
 
 int FSMKDirP(const ustring &path, const char **endptr, bool blForceCreate, mode_t mode) {
     if (path.empty()) return -1;
-    std::unique_ptr<char, FreeDeleter> copy(strdup(path.c_str()));
+    ScopedMalloc<char> copy(strdup(path.c_str()));
     if (!copy) return -1;
 
     std::unique_ptr<ScopedUmask> umask_guard;

@@ -14,6 +14,7 @@
 #include <QString>
 
 #include "adapter.h"
+#include "file/scoped.h"
 #include "log.h"
 #include "texts/strtab.h"
 
@@ -39,10 +40,6 @@ struct WriteFree {
 };
 typedef std::unique_ptr<struct archive, ReadFree> Reader;
 typedef std::unique_ptr<struct archive, WriteFree> Writer;
-
-struct CharFree {
-    void operator()(char *p) const { free(p); }
-};
 
 const char *ErrorText(struct archive *a) {
     const char *s = archive_error_string(a);
@@ -212,7 +209,7 @@ int Extractor::Extract() {
     // absolute paths it is given, the target's own ancestors included (a home
     // directory reached through a link). Under the canonical path of the
     // target it can only meet links that the archive itself created.
-    std::unique_ptr<char, CharFree> resolved(realpath(target.c_str_utf8(), nullptr));
+    ScopedMalloc<char> resolved(realpath(target.c_str_utf8(), nullptr));
     package_at_fault = false;
     if (!resolved) {
         Logger::LogMsg(Logger::L_ERR, kComponent,

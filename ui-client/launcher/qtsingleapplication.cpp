@@ -14,11 +14,13 @@
 #include <QCryptographicHash>
 
 #include "file/file-op.h"
+#include "file/scoped.h"
 #include "tarrowind-service.h"
 
 namespace {
 
-// Opens (creating it) the lock file of this user and executable:
+// Opens (creating it) the lock file of this user and executable, and returns
+// its descriptor for the application object to own:
 // <home>/.TarrowindBackup/.launcher-<digest>.lock, in the folder that only
 // this user owns, whatever the environment says about runtime folders. Its
 // path goes to `path`. -1 with `error` set when it cannot be opened safely.
@@ -34,18 +36,17 @@ int OpenLockFile(const QString &executable, std::string &path, std::string &erro
         error = std::string("cannot create ") + dir.c_str() + ": " + strerror(errno);
         return -1;
     }
-    const int fd = open(path.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0600);
-    if (fd < 0) {
+    ScopedFd fd(open(path.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0600));
+    if (!fd.valid()) {
         error = path + ": " + strerror(errno);
         return -1;
     }
     struct stat64 st;
-    if (fstat64(fd, &st) != 0 || !S_ISREG(st.st_mode) || st.st_uid != getuid()) {
+    if (fstat64(fd.get(), &st) != 0 || !S_ISREG(st.st_mode) || st.st_uid != getuid()) {
         error = path + ": not a file of this user";
-        close(fd);
         return -1;
     }
-    return fd;
+    return fd.release();
 }
 
 }  // namespace
@@ -53,25 +54,22 @@ int OpenLockFile(const QString &executable, std::string &path, std::string &erro
 // Qt 5's QApplication is always a GUI application; `GUIenabled` is kept for
 // callers written against the older interface and must be true.
 QtSingleApplication::QtSingleApplication(int &argc, char **argv, bool GUIenabled)
-    : QApplication(argc, argv), lock_fd_(-1), running_(false) {
+    : QApplication(argc, argv), running_(false) {
     Q_ASSERT(GUIenabled);
     Q_UNUSED(GUIenabled);
     std::string path;
-    lock_fd_ = OpenLockFile(applicationFilePath(), path, lock_error_);
-    if (lock_fd_ >= 0 && flock(lock_fd_, LOCK_EX | LOCK_NB) != 0) {
+    lock_fd_.reset(new ScopedFd(OpenLockFile(applicationFilePath(), path, lock_error_)));
+    if (lock_fd_->valid() && flock(lock_fd_->get(), LOCK_EX | LOCK_NB) != 0) {
         if (errno == EWOULDBLOCK) {
             running_ = true;
         } else {
             lock_error_ = path + ": " + strerror(errno);
-            close(lock_fd_);
-            lock_fd_ = -1;
+            lock_fd_.reset();
         }
     }
 }
 
-QtSingleApplication::~QtSingleApplication() {
-    if (lock_fd_ >= 0) close(lock_fd_);
-}
+QtSingleApplication::~QtSingleApplication() {}
 
 bool QtSingleApplication::isRunning() const { return running_; }
 

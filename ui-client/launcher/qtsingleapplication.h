@@ -1,9 +1,12 @@
 #ifndef UI_CLIENT_LAUNCHER_QTSINGLEAPPLICATION_H
 #define UI_CLIENT_LAUNCHER_QTSINGLEAPPLICATION_H
 
+#include <memory>
 #include <string>
 
 #include <QApplication>
+
+class ScopedFd;
 
 // A QApplication that knows whether another process of the same user already
 // runs the same executable (its resolved file path).
@@ -30,7 +33,8 @@ public:
     const std::string &lockError() const;
 
 private:
-    int lock_fd_;
+    // The lock file, held open while the lock is ours; null when not.
+    std::unique_ptr<ScopedFd> lock_fd_;
     bool running_;
     std::string lock_error_;
 };

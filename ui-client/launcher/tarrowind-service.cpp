@@ -19,6 +19,7 @@
 
 #include "extractor.h"
 #include "file/file-op.h"
+#include "file/scoped.h"
 #include "log.h"
 
 namespace {
@@ -214,20 +215,14 @@ MarkerState ReadMarker(const ustring &app_dir, ustring &backup) {
 
 // Flushes a directory's entries (renames, creations, removals) to disk.
 int SyncDirectory(const ustring &dir) {
-    const int fd = open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0) return -1;
-    const int rc = fsync(fd);
-    close(fd);
-    return rc;
+    ScopedFd fd(open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    return fd.valid() ? fd.Sync() : -1;
 }
 
 // Flushes everything written to the file system that holds `path`.
 int SyncFileSystem(const ustring &path) {
-    const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) return -1;
-    const int rc = syncfs(fd);
-    close(fd);
-    return rc;
+    ScopedFd fd(open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    return fd.valid() ? syncfs(fd.get()) : -1;
 }
 
 // Writes `text` to `path` as a new file and makes it durable. Whatever stood
@@ -235,12 +230,11 @@ int SyncFileSystem(const ustring &path) {
 // never written through. Returns 0 / -1 with errno.
 int ReplaceFile(const ustring &path, const std::string &text) {
     if (FSRemove(path, false) != 0) return -1;
-    const int fd = open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644);
-    if (fd < 0) return -1;
-    const bool written = write(fd, text.data(), text.size()) == static_cast<ssize_t>(text.size());
-    const int rc = written ? fsync(fd) : -1;
-    close(fd);
-    if (rc != 0) return -1;
+    ScopedFd fd(open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644));
+    if (!fd.valid()) return -1;
+    if (write(fd.get(), text.data(), text.size()) != static_cast<ssize_t>(text.size()) ||
+        fd.Sync() != 0 || fd.Close() != 0)
+        return -1;
     return SyncDirectory(FSParentPath(path));
 }
 
@@ -504,14 +498,13 @@ int Service::PrepareUserEnv() {
 bool Service::IsPackageWorthInstalling() {
     const ustring package = PackagePath();
     struct stat64 st;
-    const int fd = open64(package.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    const ScopedFd fd(open64(package.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
     const char *why = nullptr;
-    if (fd < 0) {
+    if (!fd.valid()) {
         why = strerror(errno);
-    } else if (fstat64(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+    } else if (fstat64(fd.get(), &st) != 0 || !S_ISREG(st.st_mode)) {
         why = "not a regular file";
     }
-    if (fd >= 0) close(fd);
     if (why) {
         Logger::LogMsg(Logger::L_WARNING, kComponent,
                        "[WARNING] tarrowind-service(%d): package '%s' cannot be installed: %s; "

@@ -19,6 +19,7 @@
 
 #include "adapter.h"
 #include "archive_builder.h"
+#include "file/scoped.h"
 #include "log.h"
 #include "test_support.h"
 #include "texts/strtab.h"
@@ -55,15 +56,6 @@ std::string LinkBody(const std::string &path) {
     const ssize_t n = readlink(path.c_str(), buf, sizeof(buf));
     return n < 0 ? std::string() : std::string(buf, n);
 }
-
-class ScopedUmask {
-public:
-    explicit ScopedUmask(mode_t mask) : old_(umask(mask)) {}
-    ~ScopedUmask() { umask(old_); }
-
-private:
-    mode_t old_;
-};
 
 class ScopedCwd {
 public:
