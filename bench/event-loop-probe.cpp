@@ -1,4 +1,4 @@
-// Runs the launcher's whole sequence, set up as the launcher's main() does,
+// Runs the launcher's whole sequence, through the launcher's own start-up,
 // while a 1 ms timer on the main thread records when the event loop gets to
 // it. Prints the longest gap between two ticks during the extraction (from
 // the first to the last progress report of the extractor) and over the
@@ -8,31 +8,20 @@
 // Install it in the launcher's bin/ directory: like the launcher, it finds
 // the system-wide installation from its own location and the per-user copy
 // through HOME.
-#include <limits.h>
-#include <locale.h>
 #include <stdio.h>
 #include <time.h>
 
 #include <algorithm>
 #include <atomic>
 #include <cstdint>
+#include <memory>
 #include <vector>
 
-#include <QCoreApplication>
-#include <QDir>
-#include <QString>
+#include <QObject>
 #include <QTimer>
-#include <QTranslator>
 
-#include "VeltLocale.h"
 #include "adapter.h"
-#include "launcher.h"
-#include "log.h"
-#include "qtsingleapplication.h"
-#include "tarrowind-service.h"
-#include "texts/strtab.h"
-
-int qInitResources_texts();
+#include "startup.h"
 
 namespace {
 
@@ -101,48 +90,33 @@ Gaps Measure(const std::vector<Tick> &ticks, int64_t from, int64_t to) {
 }  // namespace
 
 int main(int argc, char **argv) {
-    // The launcher's start-up, step by step (plugin path from the executable,
-    // translation resource, application object, log, translator, texts).
-    setlocale(LC_ALL, "");
-    qInitResources_texts();
-    char exe[PATH_MAX];
-    const QString bin = realpath("/proc/self/exe", exe) ? QString::fromUtf8(exe) : argv[0];
-    QCoreApplication::setLibraryPaths({QDir::cleanPath(bin + "/../../lib/plugins")});
-    QtSingleApplication app(argc, argv, true);
-    const ustring log_folder = Service::GetUserTarrowindInstallPath() + "/log";
-    if (QDir().mkpath(QString::fromUtf8(log_folder.c_str())))
-        Logger::Initialize(Logger::FILE_LOGGER, log_folder + "/launcher.log",
-                           Service::GetRootTarrowindInstallPath() + "/log/launcher.debug", 50);
-    QTranslator trans;
-    trans.load(QString(":/") + VeltLocale::getDefaultLanguage() + ".qm", "", "", "");
-    if (!trans.isEmpty()) QCoreApplication::installTranslator(&trans);
-    StrTable::InitStrTable();
-
     // Called on the worker thread, beside the launcher's queued connection.
     std::atomic<int64_t> first_report{0}, last_report{0};
     std::atomic<int> reports{0};
-    QObject::connect(&Notify_Adapter::GetInstance(), &Notify_Adapter::sigUpdateProgress,
-                     [&](int, int) {
-                         const int64_t now = NowNs();
-                         if (reports.fetch_add(1) == 0) first_report = now;
-                         last_report = now;
-                     });
+    std::unique_ptr<TickRecorder> recorder;
+    int64_t start = 0, end = 0;
+    StartupHooks hooks;
+    hooks.before_start = [&] {
+        QObject::connect(&Notify_Adapter::GetInstance(), &Notify_Adapter::sigUpdateProgress,
+                         [&](int, int) {
+                             const int64_t now = NowNs();
+                             if (reports.fetch_add(1) == 0) first_report = now;
+                             last_report = now;
+                         });
+        recorder.reset(new TickRecorder);
+        start = NowNs();
+    };
+    hooks.after_loop = [&] { end = NowNs(); };
+    // The launcher's own start-up and sequence.
+    const int ret = RunLauncher(argc, argv, hooks);
+    if (!recorder) return ret;
 
-    TickRecorder recorder;
-    Launcher *launcher = new Launcher;
-    launcher->Run();
-    launcher->Start();
-    const int64_t start = NowNs();
-    const int ret = QApplication::exec();
-    const int64_t end = NowNs();
-    delete launcher;
-
-    const Gaps during = Measure(recorder.ticks(), first_report, last_report);
-    const Gaps all = Measure(recorder.ticks(), start, end);
+    const Gaps during = Measure(recorder->ticks(), first_report, last_report);
+    const Gaps all = Measure(recorder->ticks(), start, end);
     printf("progress_reports=%d\n", reports.load());
     printf("extraction_ms=%.1f\n", (last_report - first_report) / 1e6);
     printf("run_ms=%.1f\n", (end - start) / 1e6);
-    printf("ticks=%zu\n", recorder.ticks().size());
+    printf("ticks=%zu\n", recorder->ticks().size());
     printf("max_gap_ms=%.2f\n", during.max_ms);
     printf("max_gap_cpu_ms=%.2f\n", during.max_gap_cpu_ms);
     printf("max_cpu_between_ticks_ms=%.2f\n", during.max_cpu_ms);

@@ -1,0 +1,192 @@
+#include "startup.h"
+
+#include <errno.h>
+#include <limits.h>
+#include <locale.h>
+#include <signal.h>
+#include <stdio.h>
+#include <stdlib.h>
+#include <string.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <string>
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QLibraryInfo>
+#include <QString>
+#include <QStringList>
+#include <QTranslator>
+
+#include "VeltLocale.h"
+#include "file/file-op.h"
+#include "launcher.h"
+#include "linux/linux-service.h"
+#include "log.h"
+#include "qtsingleapplication.h"
+#include "tarrowind-service.h"
+#include "texts/strtab.h"
+
+int qInitResources_texts();
+
+QString ExecutablePath(const char *bin) {
+    struct stat st;
+    const bool bare = strchr(bin, '/') == nullptr;
+    if (bare || (lstat(bin, &st) == 0 && S_ISLNK(st.st_mode))) {
+        char real[PATH_MAX];
+        if (realpath("/proc/self/exe", real)) return QString::fromUtf8(real);
+    }
+    return QString::fromUtf8(bin);
+}
+
+namespace {
+
+void initialize_resources(const char *bin) {
+    setlocale(LC_ALL, "");
+    qInitResources_texts();
+    // The first ".." cancels the file name, the second leaves bin/.
+    const QString path = QDir::cleanPath(ExecutablePath(bin) + "/../../lib/plugins");
+    QStringList paths{path};
+    // Without bundled platform plugins the toolkit's own stay usable, so the
+    // launcher can still start.
+    if (!QFileInfo(path + "/platforms").isDir())
+        paths << QLibraryInfo::location(QLibraryInfo::PluginsPath);
+    QCoreApplication::setLibraryPaths(paths);
+    printf("lib path = '%s'\n", path.toUtf8().constData());
+    fflush(stdout);
+}
+
+void initialize_logger() {
+    const ustring log_level = Service::GetRootTarrowindInstallPath() + "/log/launcher.debug";
+    const ustring log_folder_path = Service::GetUserTarrowindInstallPath() + "/log";
+    // By its bytes: the home directory's name need not be UTF-8.
+    if (FSMKDirP(log_folder_path) != 0) return;
+    Logger::Initialize(Logger::FILE_LOGGER, log_folder_path + "/launcher.log", log_level, 50);
+}
+
+// Writes past a file-size limit (ulimit -f) must fail as ordinary write
+// errors (EFBIG), which the upgrade rolls back, instead of killing the
+// launcher halfway. A caught signal, unlike an ignored one, is back at its
+// default action in the programs the launcher starts.
+void OnFileSizeLimit(int) {}
+
+void CatchFileSizeLimit() {
+    struct sigaction action;
+    memset(&action, 0, sizeof action);
+    action.sa_handler = OnFileSizeLimit;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    sigaction(SIGXFSZ, &action, nullptr);
+}
+
+// Root started with the HOME of another user (sudo keeping HOME) would leave
+// folders there that the user can no longer write. Nonzero uid of the owner
+// of the home directory, or of its nearest existing ancestor, when the
+// launcher runs as root; 0 otherwise.
+uid_t ForeignHomeOwner(const ustring &home) {
+    if (geteuid() != 0) return 0;
+    std::string path = home.c_str();
+    struct stat64 st;
+    while (stat64(path.c_str(), &st) != 0) {
+        const size_t slash = path.rfind('/');
+        if (errno != ENOENT || slash == std::string::npos) return 0;
+        path = slash == 0 ? "/" : path.substr(0, slash);
+    }
+    return st.st_uid;
+}
+
+// The platform plugin is loaded while the application object is built, and
+// a plugin that cannot start (no DISPLAY, a DISPLAY naming no server, no
+// compositor) aborts the process. The requested platform is tried first and
+// "offscreen" after it, so the launcher still does its work without a
+// window. The environment is put back afterwards: the client inherits it.
+class PlatformFallback {
+public:
+    PlatformFallback() {
+        const char *requested = getenv(kVariable);
+        had_value_ = requested != nullptr;
+        if (had_value_) value_ = requested;
+        const QString platforms = QString::fromLocal8Bit(value_.c_str());
+        wanted_offscreen_ = platforms.split(';').contains("offscreen");
+        if (!wanted_offscreen_) {
+            const std::string list = (value_.empty() ? "xcb" : value_) + ";offscreen";
+            setenv(kVariable, list.c_str(), 1);
+        }
+    }
+    // Puts the environment back. REQUIRES: the application object exists.
+    void Restore() const {
+        if (had_value_)
+            setenv(kVariable, value_.c_str(), 1);
+        else
+            unsetenv(kVariable);
+    }
+    // Whether the toolkit had to fall back to "offscreen".
+    bool FellBack() const {
+        return !wanted_offscreen_ && QGuiApplication::platformName() == "offscreen";
+    }
+
+private:
+    static constexpr const char *kVariable = "QT_QPA_PLATFORM";
+    bool had_value_ = false;
+    bool wanted_offscreen_ = false;
+    std::string value_;
+};
+
+QString getCurrentLanguageFileName() {
+    return QString(":/") + VeltLocale::getDefaultLanguage() + ".qm";
+}
+
+}  // namespace
+
+int RunLauncher(int argc, char **argv, const StartupHooks &hooks) {
+    CatchFileSizeLimit();
+    initialize_resources(argv[0]);
+    const ustring home = Service::GetUserInstallPath();
+    if (const uid_t owner = ForeignHomeOwner(home)) {
+        fprintf(stderr,
+                "tarrowind-launcher: running as root, but the home directory '%s' belongs to uid "
+                "%u; leaving it untouched\n",
+                home.c_str(), static_cast<unsigned>(owner));
+        return 1;
+    }
+    PlatformFallback platform;
+    QtSingleApplication app(argc, argv, true);
+    platform.Restore();
+    initialize_logger();
+    if (platform.FellBack()) {
+        Logger::LogMsg(Logger::L_WARNING, "launcher_debug",
+                       "[WARNING] main(%d): no usable display, working without a window\n",
+                       __LINE__);
+    }
+    if (!app.lockError().empty()) {
+        Logger::LogMsg(Logger::L_WARNING, "launcher_debug",
+                       "[WARNING] main(%d): cannot take the single-instance lock (%s): starting "
+                       "the client without upgrading it\n",
+                       __LINE__, app.lockError().c_str());
+        LinuxService::SetUpgradesAllowed(false);
+    }
+    if (app.isRunning()) {
+        Logger::LogMsg(Logger::L_DEBUG, "launcher_debug",
+                       "[DEBUG] main(%d): app has already launched, return\n", 80);
+        return 0;
+    }
+
+    QTranslator trans;
+    const QString strLan = getCurrentLanguageFileName();
+    trans.load(strLan, "", "", "");
+    if (!trans.isEmpty()) QCoreApplication::installTranslator(&trans);
+
+    StrTable::InitStrTable();
+
+    if (hooks.before_start) hooks.before_start();
+    Launcher *launcher = new Launcher;
+    launcher->Run();
+    launcher->Start();
+    const int ret = QApplication::exec();
+    if (hooks.after_loop) hooks.after_loop();
+    delete launcher;
+    return ret;
+}
