@@ -9,8 +9,7 @@
 # entry that starts the launcher at login, the menu entry and the Debian
 # documentation. Those live in the component "system", which a plain
 # `cmake --install` leaves out, so that installing into a scratch prefix
-# never writes to /etc or /usr.
-set(TARROWIND_PREFIX /opt/Veltrona/Tarrowind)
+# never writes to /etc or /usr. The directory is TARROWIND_PREFIX.
 set(DEB_NAME tarrowind-launcher)
 set(DEB_RELEASE 1)
 set(DEB_VERSION ${PROJECT_VERSION}-${DEB_RELEASE})

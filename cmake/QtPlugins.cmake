@@ -25,22 +25,28 @@ set(_plugin_dirs
   iconengines
 )
 set(_bundled_dir ${CMAKE_BINARY_DIR}/lib/plugins)
-set(_bundle_commands)
+# Every plugin file that exists here, relative to the plugin directory.
+set(_plugins)
 foreach(_file IN LISTS _plugin_files)
   if(EXISTS ${QT_PLUGIN_DIR}/${_file})
-    get_filename_component(_sub ${_file} DIRECTORY)
-    list(APPEND _bundle_commands
-      COMMAND ${CMAKE_COMMAND} -E make_directory ${_bundled_dir}/${_sub}
-      COMMAND ${CMAKE_COMMAND} -E copy_if_different ${QT_PLUGIN_DIR}/${_file} ${_bundled_dir}/${_sub})
+    list(APPEND _plugins ${_file})
   endif()
 endforeach()
 foreach(_dir IN LISTS _plugin_dirs)
-  if(IS_DIRECTORY ${QT_PLUGIN_DIR}/${_dir})
-    list(APPEND _bundle_commands
-      COMMAND ${CMAKE_COMMAND} -E copy_directory ${QT_PLUGIN_DIR}/${_dir} ${_bundled_dir}/${_dir})
-  endif()
+  file(GLOB_RECURSE _found RELATIVE ${QT_PLUGIN_DIR} ${QT_PLUGIN_DIR}/${_dir}/*)
+  list(APPEND _plugins ${_found})
 endforeach()
-add_custom_target(qt_plugins ALL ${_bundle_commands}
-  COMMENT "Bundling Qt plugins into lib/plugins")
+# One copy per file, declared as its output: the build copies a plugin only
+# when it is missing or older than the toolkit's.
+set(_bundled)
+foreach(_file IN LISTS _plugins)
+  add_custom_command(OUTPUT ${_bundled_dir}/${_file}
+    COMMAND ${CMAKE_COMMAND} -E copy ${QT_PLUGIN_DIR}/${_file} ${_bundled_dir}/${_file}
+    DEPENDS ${QT_PLUGIN_DIR}/${_file}
+    COMMENT "Bundling plugin ${_file}"
+    VERBATIM)
+  list(APPEND _bundled ${_bundled_dir}/${_file})
+endforeach()
+add_custom_target(qt_plugins ALL DEPENDS ${_bundled})
 
 install(DIRECTORY ${_bundled_dir} DESTINATION lib USE_SOURCE_PERMISSIONS)

@@ -53,7 +53,7 @@ add_custom_command(OUTPUT ${texts_cpp}
   VERBATIM)
 
 add_library(launcher_texts OBJECT ${texts_cpp})
-target_link_libraries(launcher_texts PRIVATE Qt5::Core)
+target_link_libraries(launcher_texts PRIVATE build_options Qt5::Core)
 set_target_properties(launcher_texts PROPERTIES AUTOMOC OFF)
 
 target_sources(launcher_core INTERFACE $<TARGET_OBJECTS:launcher_texts>)
