@@ -83,8 +83,9 @@ int CopyFile(const ustring &src, const ustring &dst, bool isDelOrigin, mode_t ds
     struct stat64 src_st, dst_st;
     if (fstat64(in.get(), &src_st) == 0 && stat64(dst.c_str(), &dst_st) == 0 &&
         src_st.st_dev == dst_st.st_dev && src_st.st_ino == dst_st.st_ino) {
-        FILE_OP_LOG(Logger::L_ERR, "[ERROR] file-op(%d): CopyFile: '%s' and '%s' are the same file\n",
-                    __LINE__, src.c_str(), dst.c_str());
+        FILE_OP_LOG(Logger::L_ERR,
+                    "[ERROR] file-op(%d): CopyFile: '%s' and '%s' are the same file\n", __LINE__,
+                    src.c_str(), dst.c_str());
         return -1;
     }
     ScopedFd out(open64(dst.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0666));
@@ -373,9 +374,8 @@ int FSRemove(const ustring &path, bool /*allowundo*/) {
     // the tree is touched.
     if (info.uid == geteuid() && (info.mode & S_IRWXU) != S_IRWXU)
         fchmodat(AT_FDCWD, path.c_str(), (info.mode & 07777) | S_IRWXU, AT_SYMLINK_NOFOLLOW);
-    const int removed = ForEachChild(path, [&](const char *name) {
-        return FSRemove(path + "/" + name, false);
-    });
+    const int removed =
+        ForEachChild(path, [&](const char *name) { return FSRemove(path + "/" + name, false); });
     if (removed != 0) return -3;
     return remove(path.c_str()) != 0 ? -3 : 0;
 }

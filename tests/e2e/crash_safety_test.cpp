@@ -25,16 +25,16 @@
 
 namespace {
 
-using testing_support::CountOccurrences;
-using testing_support::PathExists;
 using testing_support::ChildProcess;
 using testing_support::ClientTreeSpec;
+using testing_support::CountOccurrences;
 using testing_support::InstallPackage;
 using testing_support::KillProcessesWithEnvironment;
 using testing_support::LastStartCall;
 using testing_support::LauncherInstall;
 using testing_support::Leftovers;
 using testing_support::MemoryScratch;
+using testing_support::PathExists;
 using testing_support::ReadFile;
 using testing_support::RunCommand;
 using testing_support::ScopedTmpfs;
@@ -129,7 +129,8 @@ TEST_F(CrashSafetyTest, KilledAtAnyMomentOfAnUpgradeTheNextRunCompletesIt) {
     moments.push_back({"marker created", [=](double) {
                            return PathExists(marker()) || PathExists(backup()) || extracted(0, 0);
                        }});
-    moments.push_back({"backup made", [=](double) { return PathExists(backup()) || extracted(0, 0); }});
+    moments.push_back(
+        {"backup made", [=](double) { return PathExists(backup()) || extracted(0, 0); }});
     moments.push_back({"first file extracted", [=](double) { return extracted(0, 0); }});
     for (int d = 0; d < kDirs; d += 2)
         moments.push_back({"extraction at share/d" + std::to_string(d),
@@ -266,7 +267,8 @@ TEST_F(CrashSafetyTest, PackageLargerThanTheFreeSpaceLeavesTheOldCopyRunning) {
     const std::string log = install_.Log();
     EXPECT_EQ(1, CountOccurrences(log, "\n")) << log;
     EXPECT_NE(std::string::npos, log.find("[WARNING] tarrowind-service(")) << log;
-    EXPECT_NE(std::string::npos, log.find("KiB of files and 32768 KiB to spare), but only ")) << log;
+    EXPECT_NE(std::string::npos, log.find("KiB of files and 32768 KiB to spare), but only "))
+        << log;
     EXPECT_EQ(before, TreeDigest(app()));
     EXPECT_FALSE(PathExists(marker()));
     EXPECT_EQ(std::vector<std::string>{}, Leftovers(install_.user()));
@@ -299,7 +301,8 @@ TEST_F(CrashSafetyTest, ReadOnlyFoldersSurviveAKillOrAFailedWrite) {
         std::vector<std::string> wrapper;
     } rows[] = {
         {"killed once the backup is made", [this] { return PathExists(backup()); }, {}},
-        {"killed in the extraction", [this] { return PathExists(app() + ShareFile(1, 'f', 0)); },
+        {"killed in the extraction",
+         [this] { return PathExists(app() + ShareFile(1, 'f', 0)); },
          {}},
         {"writes fail past a file-size limit", nullptr, {"prlimit", "--fsize=1048576", "--"}},
     };

@@ -172,9 +172,9 @@ TEST_P(HostilePackageTest, NothingOutsideTheCopyChanges) {
 
     const std::string log = install_.Log();
     if (c.outcome != Outcome::kInstalled) {
-        EXPECT_NE(std::string::npos, log.find(c.outcome == Outcome::kRefused
-                                                  ? kUpgradeFailed
-                                                  : "holds nothing to install"))
+        EXPECT_NE(
+            std::string::npos,
+            log.find(c.outcome == Outcome::kRefused ? kUpgradeFailed : "holds nothing to install"))
             << log;
         EXPECT_EQ(old_digest, TreeDigest(install_.app()));
         EXPECT_EQ("start 1000", LastStartCall(install_.home()));

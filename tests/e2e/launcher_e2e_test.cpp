@@ -24,13 +24,13 @@
 
 namespace {
 
-using testing_support::CountOccurrences;
-using testing_support::PathExists;
 using testing_support::BlockingStartScript;
 using testing_support::ChildProcess;
+using testing_support::CountOccurrences;
 using testing_support::KillProcessesWithEnvironment;
 using testing_support::LauncherInstall;
 using testing_support::Leftovers;
+using testing_support::PathExists;
 using testing_support::ProcessAlive;
 using testing_support::ProcessExecutable;
 using testing_support::ReadFile;
@@ -352,9 +352,9 @@ TEST_F(LauncherE2eTest, UnwritableHomeRunsWithoutALog) {
 struct PackageRow {
     const char *name;
     std::function<void(LauncherInstall &)> spoil;
-    bool tried;               // the first login stops the client and tries
-    const char *first_line;   // the first login's log holds this
-    const char *later_line;   // ... and each later login's one line this
+    bool tried;              // the first login stops the client and tries
+    const char *first_line;  // the first login's log holds this
+    const char *later_line;  // ... and each later login's one line this
 };
 
 void PrintTo(const PackageRow &row, std::ostream *os) { *os << row.name; }
@@ -393,10 +393,12 @@ TEST_P(UnusablePackageTest, LeavesTheRunningClientAloneUntilThePackageChanges) {
     }
 
     // A new package is tried again, and installs.
-    install.Shell("rm -f \"$R/package/tarrowind.qpk\" && cp \"$T/good.qpk\" \"$R/package/tarrowind.qpk\"");
+    install.Shell(
+        "rm -f \"$R/package/tarrowind.qpk\" && cp \"$T/good.qpk\" \"$R/package/tarrowind.qpk\"");
     install.RepackPackage("1002");
     EXPECT_EQ("exit 0", install.Run().status);
-    EXPECT_NE(std::string::npos, ReadHead(install.app() + "/INFO", 4096).find("build_version=1002"));
+    EXPECT_NE(std::string::npos,
+              ReadHead(install.app() + "/INFO", 4096).find("build_version=1002"));
     EXPECT_FALSE(PathExists(install.user() + "/.failed-package"));
     LauncherInstall::StopClient(install.WaitForClient(10000, client));
 }
@@ -407,8 +409,9 @@ INSTANTIATE_TEST_SUITE_P(
         PackageRow{"Damaged",
                    [](LauncherInstall &i) {
                        i.RepackPackage("1001");
-                       i.Shell("P=\"$R/package/tarrowind.qpk\"; truncate -s $(($(stat -c %s "
-                               "\"$P\") / 2)) \"$P\"");
+                       i.Shell(
+                           "P=\"$R/package/tarrowind.qpk\"; truncate -s $(($(stat -c %s "
+                           "\"$P\") / 2)) \"$P\"");
                    },
                    true, kUpgradeFailed, "failed to install before and has not changed since"},
         PackageRow{"Missing",
@@ -418,13 +421,14 @@ INSTANTIATE_TEST_SUITE_P(
                    },
                    false, "cannot be installed: No such file or directory",
                    "cannot be installed: No such file or directory"},
-        PackageRow{"NotAFile",
-                   [](LauncherInstall &i) {
-                       i.RepackPackage("1001");
-                       i.Shell("rm \"$R/package/tarrowind.qpk\" && mkfifo \"$R/package/tarrowind.qpk\"");
-                   },
-                   false, "cannot be installed: not a regular file",
-                   "cannot be installed: not a regular file"},
+        PackageRow{
+            "NotAFile",
+            [](LauncherInstall &i) {
+                i.RepackPackage("1001");
+                i.Shell("rm \"$R/package/tarrowind.qpk\" && mkfifo \"$R/package/tarrowind.qpk\"");
+            },
+            false, "cannot be installed: not a regular file",
+            "cannot be installed: not a regular file"},
         PackageRow{"BuildOtherThanTheSystemSays",
                    [](LauncherInstall &i) {
                        i.RepackPackage("1001");
@@ -451,7 +455,7 @@ struct StrandRow {
     const char *build;                 // in the copy afterwards; null: no copy at all
     const char *log;                   // the log's one line holds this; "": empty log
     std::function<void(const LauncherInstall &)> check = nullptr;
-    bool as_root = false;              // root, with a home of the unprivileged user
+    bool as_root = false;  // root, with a home of the unprivileged user
 };
 
 void PrintTo(const StrandRow &row, std::ostream *os) { *os << row.name; }
@@ -490,9 +494,9 @@ TEST_P(StrandedUserTest, EndsWithTheBestCopyRunning) {
     EXPECT_LT(SecondsSince(start), 20.0) << "a login must not wait this long";
     EXPECT_EQ(row.as_root ? "exit 1" : "exit 0", r.status) << r.err;
     if (row.build) {
-        EXPECT_NE(std::string::npos,
-                  ReadHead(install.app() + "/INFO", 4096)
-                      .find(std::string("build_version=") + row.build))
+        EXPECT_NE(
+            std::string::npos,
+            ReadHead(install.app() + "/INFO", 4096).find(std::string("build_version=") + row.build))
             << r.err;
         const pid_t client = install.WaitForClient();
         EXPECT_NE(0, client) << "no client running";
@@ -518,97 +522,175 @@ TEST_P(StrandedUserTest, EndsWithTheBestCopyRunning) {
 INSTANTIATE_TEST_SUITE_P(
     Rows, StrandedUserTest,
     ::testing::Values(
-        StrandRow{"ReadOnlyFoldersInTheCopy", "home", true,
+        StrandRow{"ReadOnlyFoldersInTheCopy",
+                  "home",
+                  true,
                   [](LauncherInstall &i) {
                       i.Shell("chmod 555 \"$A/bin\" \"$A/package\"");
                       i.RepackPackage("1001", "", kReadOnly);
                   },
-                  {}, {}, "1001", ""},
-        StrandRow{"ReadOnlyFoldersInTwoUpgrades", "home", true,
+                  {},
+                  {},
+                  "1001",
+                  ""},
+        StrandRow{"ReadOnlyFoldersInTwoUpgrades",
+                  "home",
+                  true,
                   [](LauncherInstall &i) {
                       i.RepackPackage("1001", "", kReadOnly);
                       ASSERT_EQ("exit 0", i.Run().status);
                       LauncherInstall::StopClient(i.WaitForClient());
                       i.RepackPackage("1002", "", kReadOnly);
                   },
-                  {}, {}, "1002", ""},
-        StrandRow{"ClosedCopyFolder", "home", true,
-                  [](LauncherInstall &i) { i.Shell("chmod 000 \"$A\""); }, {}, {}, "1000", ""},
-        StrandRow{"FailedUpgradeOverReadOnlyFolders", "home", true,
+                  {},
+                  {},
+                  "1002",
+                  ""},
+        StrandRow{"ClosedCopyFolder",
+                  "home",
+                  true,
+                  [](LauncherInstall &i) { i.Shell("chmod 000 \"$A\""); },
+                  {},
+                  {},
+                  "1000",
+                  ""},
+        StrandRow{"FailedUpgradeOverReadOnlyFolders",
+                  "home",
+                  true,
                   [](LauncherInstall &i) {
                       i.Shell("chmod 555 \"$A/bin\"");
                       i.RepackPackage("1001", "", kReadOnly);
-                      i.Shell("P=\"$R/package/tarrowind.qpk\"; truncate -s $(($(stat -c %s \"$P\") "
-                              "/ 2)) \"$P\"");
+                      i.Shell(
+                          "P=\"$R/package/tarrowind.qpk\"; truncate -s $(($(stat -c %s \"$P\") "
+                          "/ 2)) \"$P\"");
                   },
-                  {}, {}, "1000", kUpgradeFailed},
-        StrandRow{"NoDisplayAtAll", "home", true, nullptr,
-                  {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"}, {}, "1000",
+                  {},
+                  {},
+                  "1000",
+                  kUpgradeFailed},
+        StrandRow{"NoDisplayAtAll",
+                  "home",
+                  true,
+                  nullptr,
+                  {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"},
+                  {},
+                  "1000",
                   "no usable display, working without a window\n"},
-        StrandRow{"DisplayWithoutServer", "home", false, nullptr,
-                  {"QT_QPA_PLATFORM", "DISPLAY=:97"}, {}, "1000",
+        StrandRow{"DisplayWithoutServer",
+                  "home",
+                  false,
+                  nullptr,
+                  {"QT_QPA_PLATFORM", "DISPLAY=:97"},
+                  {},
+                  "1000",
                   "no usable display, working without a window\n"},
-        StrandRow{"FileSizeLimit", "home", true,
+        StrandRow{"FileSizeLimit",
+                  "home",
+                  true,
                   [](LauncherInstall &i) {
                       i.RepackPackage("1001", "", "head -c 3145728 /dev/zero > bin/big");
                   },
-                  {}, {"prlimit", "--fsize=1048576", "--"}, "1000", kUpgradeFailed},
-        StrandRow{"PidFileIsAFifo", "home", true,
+                  {},
+                  {"prlimit", "--fsize=1048576", "--"},
+                  "1000",
+                  kUpgradeFailed},
+        StrandRow{"PidFileIsAFifo",
+                  "home",
+                  true,
                   [](LauncherInstall &i) {
                       i.Shell("mkfifo \"$U/ui.pid\"");
                       i.RepackPackage("1001");
                   },
-                  {}, {}, "1001", ""},
-        StrandRow{"PidFileLinksToDevZero", "home", true,
+                  {},
+                  {},
+                  "1001",
+                  ""},
+        StrandRow{"PidFileLinksToDevZero",
+                  "home",
+                  true,
                   [](LauncherInstall &i) {
                       i.Shell("ln -s /dev/zero \"$U/ui.pid\"");
                       i.RepackPackage("1001");
                   },
-                  {}, {}, "1001", ""},
-        StrandRow{"SparseHugePidFile", "home", true,
+                  {},
+                  {},
+                  "1001",
+                  ""},
+        StrandRow{"SparseHugePidFile",
+                  "home",
+                  true,
                   [](LauncherInstall &i) {
                       i.Shell("truncate -s 20G \"$U/ui.pid\"");
                       i.RepackPackage("1001");
                   },
-                  {}, {}, "1001", ""},
-        StrandRow{"InfoIsAFifo", "home", true,
-                  [](LauncherInstall &i) { i.Shell("rm \"$A/INFO\" && mkfifo \"$A/INFO\""); }, {},
-                  {}, "1000", ""},
-        StrandRow{"MarkerIsAFifo", "home", true,
+                  {},
+                  {},
+                  "1001",
+                  ""},
+        StrandRow{"InfoIsAFifo",
+                  "home",
+                  true,
+                  [](LauncherInstall &i) { i.Shell("rm \"$A/INFO\" && mkfifo \"$A/INFO\""); },
+                  {},
+                  {},
+                  "1000",
+                  ""},
+        StrandRow{"MarkerIsAFifo",
+                  "home",
+                  true,
                   [](LauncherInstall &i) {
                       i.Shell("mkfifo \"$A.incomplete\"");
                       i.RepackPackage("1001");
                   },
-                  {}, {}, "1001", ""},
-        StrandRow{"MarkerLinksToAFile", "home", true,
-                  [](LauncherInstall &i) {
-                      i.Shell("echo keep > \"$T/victim\" && ln -s \"$T/victim\" \"$A.incomplete\"");
-                      i.RepackPackage("1001");
-                  },
-                  {}, {}, "1001", "",
-                  [](const LauncherInstall &i) {
-                      EXPECT_EQ("keep\n", ReadFile(i.scratch("victim")));
-                  }},
+                  {},
+                  {},
+                  "1001",
+                  ""},
+        StrandRow{
+            "MarkerLinksToAFile",
+            "home",
+            true,
+            [](LauncherInstall &i) {
+                i.Shell("echo keep > \"$T/victim\" && ln -s \"$T/victim\" \"$A.incomplete\"");
+                i.RepackPackage("1001");
+            },
+            {},
+            {},
+            "1001",
+            "",
+            [](const LauncherInstall &i) { EXPECT_EQ("keep\n", ReadFile(i.scratch("victim"))); }},
         StrandRow{"HomeNameNotUtf8", "h\xe9me", false, nullptr, {}, {}, "1000", ""},
-        StrandRow{"UserFolderIsALink", "home", false,
+        StrandRow{"UserFolderIsALink",
+                  "home",
+                  false,
                   [](LauncherInstall &i) {
-                      i.Shell("mkdir \"$T/disk2\" && ln -s \"$T/disk2\" \"$U\" && "
-                              "{ [ $(id -u) != 0 ] || chown 65534:65534 \"$T/disk2\"; }");
+                      i.Shell(
+                          "mkdir \"$T/disk2\" && ln -s \"$T/disk2\" \"$U\" && "
+                          "{ [ $(id -u) != 0 ] || chown 65534:65534 \"$T/disk2\"; }");
                   },
-                  {}, {}, "1000", "",
+                  {},
+                  {},
+                  "1000",
+                  "",
                   [](const LauncherInstall &i) {
                       struct stat st;
                       EXPECT_TRUE(lstat(i.user().c_str(), &st) == 0 && S_ISLNK(st.st_mode));
                       EXPECT_TRUE(PathExists(i.scratch("disk2/Tarrowind.app/INFO")));
                   }},
-        StrandRow{"RootWithTheHomeOfAUser", "home", false, nullptr, {}, {}, nullptr, "",
-                  nullptr, true},
-        StrandRow{"NoLockCanBeTaken", "home", true,
+        StrandRow{
+            "RootWithTheHomeOfAUser", "home", false, nullptr, {}, {}, nullptr, "", nullptr, true},
+        StrandRow{"NoLockCanBeTaken",
+                  "home",
+                  true,
                   [](LauncherInstall &i) {
-                      i.Shell("for f in \"$U\"/.launcher-*.lock; do rm \"$f\" && mkdir \"$f\"; done");
+                      i.Shell(
+                          "for f in \"$U\"/.launcher-*.lock; do rm \"$f\" && mkdir \"$f\"; done");
                       i.RepackPackage("1001");
                   },
-                  {}, {}, "1000", "starting the client without upgrading it\n"}),
+                  {},
+                  {},
+                  "1000",
+                  "starting the client without upgrading it\n"}),
     [](const ::testing::TestParamInfo<StrandRow> &info) { return std::string(info.param.name); });
 
 // Runs under a private Xvfb, where the launcher's windows can be watched.

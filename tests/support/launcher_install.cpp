@@ -118,8 +118,8 @@ bool LauncherInstall::StopClient(pid_t pid) {
 }
 
 void LauncherInstall::Shell(const std::string &script) const {
-    MustRun("R=" + Quote(root_) + " H=" + Quote(home_) + " U=" + Quote(user()) + " A=" +
-            Quote(app()) + " T=" + Quote(tmp_.path()) + "; " + script);
+    MustRun("R=" + Quote(root_) + " H=" + Quote(home_) + " U=" + Quote(user()) +
+            " A=" + Quote(app()) + " T=" + Quote(tmp_.path()) + "; " + script);
 }
 
 void LauncherInstall::RepackPackage(const std::string &build, const std::string &start_script,

@@ -19,7 +19,8 @@ int main(int argc, char **argv) {
     printf("GetRootTarrowindResourceInstallPath=%s\n",
            Service::GetRootTarrowindResourceInstallPath().c_str());
     printf("GetUserTarrowindInstallPath=%s\n", Service::GetUserTarrowindInstallPath().c_str());
-    printf("GetUserTarrowindAppInstallPath=%s\n", Service::GetUserTarrowindAppInstallPath().c_str());
+    printf("GetUserTarrowindAppInstallPath=%s\n",
+           Service::GetUserTarrowindAppInstallPath().c_str());
     printf("GetUserTarrowindDataInstallPath=%s\n",
            Service::GetUserTarrowindDataInstallPath().c_str());
     printf("per_user_install_path=%s\n", service.GetPerUserInstallPath().c_str());

@@ -63,8 +63,7 @@ int main(int argc, char **argv) {
     } else if (strcmp(op, "copy") == 0 && argc == 4) {
         printf("result=%d\n", service.FSCopyPath(argv[2], argv[3]));
     } else {
-        fprintf(stderr, "usage: %s versions|prepare|handle|stop|post|aged|copy SRC DST\n",
-                argv[0]);
+        fprintf(stderr, "usage: %s versions|prepare|handle|stop|post|aged|copy SRC DST\n", argv[0]);
         return 2;
     }
     return 0;

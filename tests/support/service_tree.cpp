@@ -38,8 +38,7 @@ ServiceTree::ServiceTree(const std::string &home_name)
 void ServiceTree::WriteInfo(const std::string &path, const std::string &build,
                             const std::string &major) {
     WriteFile(path, "[Version]\nmajor_version=" + major +
-                        "\nminor_version=1\nbuild_version=" + build +
-                        "\nicon_overlay_version=8\n");
+                        "\nminor_version=1\nbuild_version=" + build + "\nicon_overlay_version=8\n");
 }
 
 void ServiceTree::InstallApp(const std::string &build) const { MakeClientTree(app(), build); }
@@ -47,7 +46,8 @@ void ServiceTree::InstallApp(const std::string &build) const { MakeClientTree(ap
 void ServiceTree::MakePackage(const std::string &build) const {
     const std::string tree = tmp_.sub("package-tree-" + build);
     MakeClientTree(tree, build);
-    MustRun("tar --sort=name -czf " + Quote(root_ + "/package/tarrowind.qpk") + " -C " + Quote(tree) + " .");
+    MustRun("tar --sort=name -czf " + Quote(root_ + "/package/tarrowind.qpk") + " -C " +
+            Quote(tree) + " .");
     WriteInfo(root_ + "/INFO", build);
 }
 
@@ -58,8 +58,8 @@ void ServiceTree::MakeCorruptPackage() const {
     const std::string tar = tmp_.sub("corrupt.tar");
     // An uncompressed tar cut in the middle of its last member: the first
     // entries extract, then reading fails.
-    MustRun("tar --sort=name -cf " + Quote(tar) + " -C " + Quote(tree) + " . && head -c 200000 " + Quote(tar) +
-            " > " + Quote(root_ + "/package/tarrowind.qpk"));
+    MustRun("tar --sort=name -cf " + Quote(tar) + " -C " + Quote(tree) + " . && head -c 200000 " +
+            Quote(tar) + " > " + Quote(root_ + "/package/tarrowind.qpk"));
     WriteInfo(root_ + "/INFO", "9999");
 }
 
@@ -70,19 +70,18 @@ void ServiceTree::EnableDebugLog() const {
 ServiceTree::Result ServiceTree::Run(const std::string &args, const std::string &env) const {
     Result r;
     const std::string err = tmp_.sub("driver.log");
-    r.status = RunCommand(env + " env HOME=" + Quote(home_) + " " +
-                              Quote(root_ + "/bin/service_driver") + " " + args + " 2>" +
-                              Quote(err),
-                          &r.out);
+    r.status =
+        RunCommand(env + " env HOME=" + Quote(home_) + " " + Quote(root_ + "/bin/service_driver") +
+                       " " + args + " 2>" + Quote(err),
+                   &r.out);
     r.log = ReadFile(err);
     return r;
 }
 
 void ServiceTree::HandHomeOver() const {
     if (geteuid() != 0) return;
-    MustRun("chmod 755 " + Quote(tmp_.path()) + " && chown -R " +
-            std::to_string(kUnprivilegedUid) + ":" + std::to_string(kUnprivilegedUid) + " " +
-            Quote(home_));
+    MustRun("chmod 755 " + Quote(tmp_.path()) + " && chown -R " + std::to_string(kUnprivilegedUid) +
+            ":" + std::to_string(kUnprivilegedUid) + " " + Quote(home_));
 }
 
 ServiceTree::Result ServiceTree::RunUnprivileged(const std::string &args) const {

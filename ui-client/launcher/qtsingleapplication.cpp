@@ -26,11 +26,11 @@ namespace {
 // path goes to `path`. -1 with `error` set when it cannot be opened safely.
 int OpenLockFile(const QString &executable, std::string &path, std::string &error) {
     const ustring dir = Service::GetUserTarrowindInstallPath();
-    const QByteArray id = QCryptographicHash::hash(
-                              executable.toUtf8() + "\n" + QByteArray::number(getuid()),
-                              QCryptographicHash::Sha1)
-                              .toHex()
-                              .left(16);
+    const QByteArray id =
+        QCryptographicHash::hash(executable.toUtf8() + "\n" + QByteArray::number(getuid()),
+                                 QCryptographicHash::Sha1)
+            .toHex()
+            .left(16);
     path = std::string(dir.c_str()) + "/.launcher-" + id.constData() + ".lock";
     if (FSMKDirP(dir) != 0) {
         error = std::string("cannot create ") + dir.c_str() + ": " + strerror(errno);

@@ -242,9 +242,9 @@ int ReplaceFile(const ustring &path, const std::string &text) {
 // copy). REQUIRES: the application directory, if any, is complete, since the
 // marker is briefly absent. Returns 0 / -1 with errno.
 int WriteMarker(const ustring &app_dir, const ustring &backup) {
-    return ReplaceFile(IncompleteMarker(app_dir),
-                       "backup=" + std::string(backup.empty() ? "" : FSBaseName(backup).c_str()) +
-                           "\n");
+    return ReplaceFile(
+        IncompleteMarker(app_dir),
+        "backup=" + std::string(backup.empty() ? "" : FSBaseName(backup).c_str()) + "\n");
 }
 
 // Removes the marker and makes the removal durable.
@@ -305,7 +305,9 @@ ustring PackagePath() {
 
 // Where a package that failed on its own is remembered, so that it is not
 // tried again at every login until it changes.
-ustring FailedPackageRecord() { return Service::GetUserTarrowindInstallPath() + "/.failed-package"; }
+ustring FailedPackageRecord() {
+    return Service::GetUserTarrowindInstallPath() + "/.failed-package";
+}
 
 // One line that changes whenever the package does: its file's identity and
 // times, and the build that the system's version file announces.
@@ -339,8 +341,9 @@ unsigned long long ReserveFor(unsigned long long file_system_bytes) {
 }
 
 void LogMarkerFailure(int line, const ustring &app_dir) {
-    Logger::LogMsg(Logger::L_ERR, kComponent, "[ERROR] tarrowind-service(%d): failed to create '%s': %s\n",
-                   line, IncompleteMarker(app_dir).c_str(), strerror(errno));
+    Logger::LogMsg(Logger::L_ERR, kComponent,
+                   "[ERROR] tarrowind-service(%d): failed to create '%s': %s\n", line,
+                   IncompleteMarker(app_dir).c_str(), strerror(errno));
 }
 
 }  // namespace
@@ -514,7 +517,8 @@ bool Service::IsPackageWorthInstalling() {
     }
     const std::string identity = PackageIdentity(st, target_version.build_version);
     std::string recorded;
-    if (FSReadSmallFile(FailedPackageRecord(), 4096, recorded, false) == 0 && recorded == identity) {
+    if (FSReadSmallFile(FailedPackageRecord(), 4096, recorded, false) == 0 &&
+        recorded == identity) {
         Logger::LogMsg(Logger::L_WARNING, kComponent,
                        "[WARNING] tarrowind-service(%d): package '%s' failed to install before and "
                        "has not changed since; keeping the installed copy\n",

@@ -24,8 +24,8 @@
 #include "log.h"
 #include "test_support.h"
 
-using testing_support::PathExists;
 using testing_support::OpenDescriptorCount;
+using testing_support::PathExists;
 using testing_support::ReadFile;
 using testing_support::RunCommand;
 using testing_support::RunUnprivileged;

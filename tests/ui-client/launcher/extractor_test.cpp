@@ -24,12 +24,12 @@
 #include "test_support.h"
 #include "texts/strtab.h"
 
-using testing_support::PathExists;
 using testing_support::ArchiveEntry;
 using testing_support::ArchiveFormat;
 using testing_support::DirEntry;
 using testing_support::FileEntry;
 using testing_support::HardlinkEntry;
+using testing_support::PathExists;
 using testing_support::ReadFile;
 using testing_support::SymlinkEntry;
 using testing_support::TempDir;

@@ -102,8 +102,8 @@ TEST(ProcessingProgressDialogTest, NeverShowsItself) {
 // The build tree is laid out like an installation: the icon lies in
 // images/ beside the directory of the executables.
 TEST(ProcessingProgressDialogTest, IconComesFromTheResourceDirectory) {
-    const QString icon = QDir::cleanPath(QCoreApplication::applicationDirPath() +
-                                         "/../images/ico_72_tarrowind.png");
+    const QString icon =
+        QDir::cleanPath(QCoreApplication::applicationDirPath() + "/../images/ico_72_tarrowind.png");
     ASSERT_TRUE(QFile::exists(icon)) << icon.toStdString();
     ProcessingProgressDialog dialog;
     EXPECT_TRUE(dialog.windowIcon().availableSizes().contains(QSize(72, 72)));

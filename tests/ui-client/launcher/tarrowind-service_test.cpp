@@ -13,13 +13,13 @@
 
 namespace {
 
-using testing_support::TreeDigest;
 using testing_support::CountOccurrences;
 using testing_support::Leftovers;
 using testing_support::PathExists;
 using testing_support::ReadFile;
 using testing_support::RunCommand;
 using testing_support::ServiceTree;
+using testing_support::TreeDigest;
 using testing_support::WriteFile;
 
 struct VersionRow {
@@ -32,7 +32,8 @@ struct VersionRow {
 
 const VersionRow kVersionRows[] = {
     {"EqualBuilds", "[Version]\nbuild_version=3320\n", "[Version]\nbuild_version=3320\n", true, 0},
-    {"HigherPackage", "[Version]\nbuild_version=3320\n", "[Version]\nbuild_version=3400\n", true, 1},
+    {"HigherPackage", "[Version]\nbuild_version=3320\n", "[Version]\nbuild_version=3400\n", true,
+     1},
     {"LowerPackage", "[Version]\nbuild_version=3400\n", "[Version]\nbuild_version=3320\n", true, 0},
     {"MajorIgnored", "[Version]\nmajor_version=2\nbuild_version=500\n",
      "[Version]\nmajor_version=3\nbuild_version=400\n", true, 0},
@@ -223,9 +224,9 @@ TEST(FSCopyPath, CopiesFilesAndTreesAndStopsAtAFailingChild) {
     ASSERT_EQ(0, symlink("nowhere", (src + "/sub/broken").c_str()));
     r = tree.Run("copy '" + src + "' '" + tree.scratch("copy2") + "'");
     EXPECT_NE(std::string::npos, r.out.find("result=-1")) << r.log;
-    EXPECT_NE(std::string::npos, r.log.find("FSCopyPath: failed to copy from '" + src +
-                                            "/sub/broken' to '" + tree.scratch("copy2") +
-                                            "/sub/broken'"))
+    EXPECT_NE(std::string::npos,
+              r.log.find("FSCopyPath: failed to copy from '" + src + "/sub/broken' to '" +
+                         tree.scratch("copy2") + "/sub/broken'"))
         << r.log;
 }
 
@@ -296,22 +297,27 @@ TEST_F(InterruptedUpgrade, RestoringAPartialCopyKeepsTheMarker) {
 TEST_F(InterruptedUpgrade, RecordedBackupIsTheCopyPutBack) {
     const struct {
         const char *name;
-        const char *setup;  // shell, with $A the application directory
+        const char *setup;           // shell, with $A the application directory
         const char *restored_build;  // build in A after a failing upgrade; null: none
         std::vector<std::string> left;
     } rows[] = {
         {"copy moved aside, partial new copy",
          "mkdir $A && echo partial > $A/INFO && mv $OLD ${A}_tmp1 && mkdir ${A}_tmp && "
          "echo 'backup=Tarrowind.app_tmp1' > $A.incomplete",
-         "3320", {}},
+         "3320",
+         {}},
         {"backup recorded, not yet made",
          "mv $OLD $A && mkdir ${A}_tmp2 && echo 'backup=Tarrowind.app_tmp' > $A.incomplete",
-         "3320", {}},
+         "3320",
+         {}},
         {"partial first installation",
          "mkdir $A ${A}_tmp3 && echo partial > $A/INFO && echo 'backup=' > $A.incomplete",
-         nullptr, {"Tarrowind.app.incomplete"}},
-        {"record of an unknown name", "mv $OLD ${A}_tmp && echo 'backup=../../x' > $A.incomplete",
-         nullptr, {"Tarrowind.app.incomplete", "Tarrowind.app_tmp"}},
+         nullptr,
+         {"Tarrowind.app.incomplete"}},
+        {"record of an unknown name",
+         "mv $OLD ${A}_tmp && echo 'backup=../../x' > $A.incomplete",
+         nullptr,
+         {"Tarrowind.app.incomplete", "Tarrowind.app_tmp"}},
     };
     for (const auto &row : rows) {
         SCOPED_TRACE(row.name);
@@ -324,8 +330,9 @@ TEST_F(InterruptedUpgrade, RecordedBackupIsTheCopyPutBack) {
         const auto r = t.Run("prepare");
         EXPECT_NE(std::string::npos, r.out.find("result=-1")) << r.log;
         if (row.restored_build) {
-            EXPECT_NE(std::string::npos, ReadFile(t.app() + "/INFO").find(
-                                             std::string("build_version=") + row.restored_build))
+            EXPECT_NE(std::string::npos,
+                      ReadFile(t.app() + "/INFO")
+                          .find(std::string("build_version=") + row.restored_build))
                 << r.log;
         }
         EXPECT_EQ(row.left, Leftovers(t.user())) << r.log;

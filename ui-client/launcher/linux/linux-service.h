@@ -49,7 +49,8 @@ public:
         char buf[kPiece + 1];
         for (size_t at = 0; at < text.size();) {
             const size_t eol = text.find('\n', at);
-            const size_t n = std::min((eol == std::string::npos ? text.size() : eol + 1) - at, kPiece);
+            const size_t n =
+                std::min((eol == std::string::npos ? text.size() : eol + 1) - at, kPiece);
             memcpy(buf, text.data() + at, n);
             buf[n] = '\0';
             at += n;

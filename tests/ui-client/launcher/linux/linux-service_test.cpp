@@ -184,9 +184,14 @@ TEST(StopService, UnusablePidValuesAreNeverSignalled) {
     const struct {
         const char *value;
         const char *line;
-    } rows[] = {{"", kUnreadable},   {"abc", kUnusable},         {"0", kUnusable},
-                {"-1", kUnusable},   {"-42", kUnusable},         {"1", kUnusable},
-                {"+1", kUnusable},   {"99999999999", kUnusable},
+    } rows[] = {{"", kUnreadable},
+                {"abc", kUnusable},
+                {"0", kUnusable},
+                {"-1", kUnusable},
+                {"-42", kUnusable},
+                {"1", kUnusable},
+                {"+1", kUnusable},
+                {"99999999999", kUnusable},
                 // Reads as pid 12, which is no client of this user, if it exists.
                 {"\"12 13\"", "[NOTE] linux/linux-service("}};
     for (const auto &row : rows) {
@@ -210,7 +215,8 @@ TEST(StopService, MalformedPidFileIsReported) {
     const auto r = tree.Run("stop", "OBSERVE_SIGNALS=1");
     EXPECT_EQ("", r.out);
     EXPECT_NE(std::string::npos, r.log.find("[NOTE] linux/linux-service(")) << r.log;
-    EXPECT_NE(std::string::npos, r.log.find("Failed to read pid file '" + tree.user() + "/ui.pid'"));
+    EXPECT_NE(std::string::npos,
+              r.log.find("Failed to read pid file '" + tree.user() + "/ui.pid'"));
 }
 
 TEST(StopService, ClientIgnoringTermIsKilledAfterTheGracePeriod) {
@@ -243,15 +249,15 @@ TEST(StopService, StalePidOfAnEndedProcessReturnsQuietly) {
 // gets SIGTERM, and no other process gets anything. The service runs as an
 // unprivileged user, as users do (root may see what they cannot).
 enum class Started {
-    kProgram,            // the client's program by its absolute path
-    kProgramRelative,    // ... from the copy, by a relative path
-    kScript,             // an interpreter running a script of the copy
-    kScriptRelative,     // ... given by a relative path
-    kNonDumpable,        // a program that hides its executable
-    kOtherUser,          // the client's program, run by another user
-    kNamingAFile,        // tail -f on a file of the copy
-    kUnrelated,          // some other program of the user
-    kAfterThePidFile,    // the client's program, started after the pid file
+    kProgram,          // the client's program by its absolute path
+    kProgramRelative,  // ... from the copy, by a relative path
+    kScript,           // an interpreter running a script of the copy
+    kScriptRelative,   // ... given by a relative path
+    kNonDumpable,      // a program that hides its executable
+    kOtherUser,        // the client's program, run by another user
+    kNamingAFile,      // tail -f on a file of the copy
+    kUnrelated,        // some other program of the user
+    kAfterThePidFile,  // the client's program, started after the pid file
 };
 
 struct ClientRow {
@@ -321,20 +327,20 @@ TEST_P(StopClient, SignalsTheClientAndNothingElse) {
 
 INSTANTIATE_TEST_SUITE_P(
     Rows, StopClient,
-    testing::Values(
-        ClientRow{"ProgramByAbsolutePath", Started::kProgram, "", nullptr},
-        ClientRow{"PidWithPlusSign", Started::kProgram, "+", nullptr},
-        ClientRow{"ProgramByRelativePath", Started::kProgramRelative, "", nullptr},
-        ClientRow{"ScriptByAbsolutePath", Started::kScript, "", nullptr},
-        ClientRow{"ScriptByRelativePath", Started::kScriptRelative, "", nullptr},
-        ClientRow{"NonDumpableProgram", Started::kNonDumpable, "", nullptr},
-        ClientRow{"ProcessOfAnotherUser", Started::kOtherUser, "", "belongs to another user"},
-        ClientRow{"TailOfAFileOfTheCopy", Started::kNamingAFile, "",
-                  "neither its program nor its script lies in the copy"},
-        ClientRow{"UnrelatedProgram", Started::kUnrelated, "",
-                  "neither its program nor its script lies in the copy"},
-        ClientRow{"StartedAfterThePidFile", Started::kAfterThePidFile, "",
-                  "started after the pid file was written"}),
+    testing::Values(ClientRow{"ProgramByAbsolutePath", Started::kProgram, "", nullptr},
+                    ClientRow{"PidWithPlusSign", Started::kProgram, "+", nullptr},
+                    ClientRow{"ProgramByRelativePath", Started::kProgramRelative, "", nullptr},
+                    ClientRow{"ScriptByAbsolutePath", Started::kScript, "", nullptr},
+                    ClientRow{"ScriptByRelativePath", Started::kScriptRelative, "", nullptr},
+                    ClientRow{"NonDumpableProgram", Started::kNonDumpable, "", nullptr},
+                    ClientRow{"ProcessOfAnotherUser", Started::kOtherUser, "",
+                              "belongs to another user"},
+                    ClientRow{"TailOfAFileOfTheCopy", Started::kNamingAFile, "",
+                              "neither its program nor its script lies in the copy"},
+                    ClientRow{"UnrelatedProgram", Started::kUnrelated, "",
+                              "neither its program nor its script lies in the copy"},
+                    ClientRow{"StartedAfterThePidFile", Started::kAfterThePidFile, "",
+                              "started after the pid file was written"}),
     [](const testing::TestParamInfo<ClientRow> &info) { return std::string(info.param.name); });
 
 TEST(HandlePackageUpgrade, MissingClientStopsNothing) {
