@@ -764,24 +764,4 @@ TEST_F(LauncherDisplayTest, UpgradeShowsTheDialogUntilTheSequenceIsDone) {
     EXPECT_EQ("", install_.Log());
 }
 
-// The service sequence cannot be cancelled: a close request from the window
-// manager must neither close the dialog nor end the event loop while the
-// worker thread still runs (the process would abort destroying it).
-TEST_F(LauncherDisplayTest, CloseRequestDuringTheUpgradeIsRefused) {
-    std::unique_ptr<ChildProcess> launcher;
-    const std::string dialog = StartBlockedUpgrade(&launcher);
-    ASSERT_NE("", dialog) << "no mapped dialog during the upgrade; " << launcher->Errors();
-
-    ASSERT_TRUE(xvfb_->SendCloseRequest(dialog));
-    // Give the launcher time to act on the request; a closed dialog would
-    // end the event loop and the process at once.
-    usleep(500 * 1000);
-    EXPECT_TRUE(launcher->Running()) << launcher->StatusText() << launcher->Errors();
-    EXPECT_TRUE(xvfb_->WindowViewable(dialog));
-
-    Release();
-    ASSERT_TRUE(launcher->Wait(kTimeoutMs));
-    EXPECT_EQ("exit 0", launcher->StatusText()) << launcher->Errors();
-}
-
 }  // namespace

@@ -12,8 +12,10 @@
 //   service_driver copy S D      FSCopyPath(S, D)
 //
 // The log goes to standard error, with the thresholds of
-// <root>/log/launcher.debug. With OBSERVE_SIGNALS=1 in the environment, the
-// signals that StopService would send are printed instead of sent.
+// <root>/log/launcher.debug. With OBSERVE_SIGNALS in the environment, the
+// signals that StopService would send are printed instead of sent, and
+// answered as if the process had already ended (OBSERVE_SIGNALS=1) or as if
+// it were alive and took every signal (OBSERVE_SIGNALS=alive).
 #include <errno.h>
 #include <stdio.h>
 #include <stdlib.h>
@@ -34,14 +36,22 @@ int PrintSignal(pid_t pid, int sig) {
     return -1;
 }
 
+int PrintSignalToALiveProcess(pid_t pid, int sig) {
+    printf("signal %d to %d\n", sig, static_cast<int>(pid));
+    fflush(stdout);
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char **argv) {
     QCoreApplication app(argc, argv);
     Logger::Initialize(Logger::STDERR_LOGGER, "",
                        Service::GetRootTarrowindInstallPath() + "/log/launcher.debug", 50);
-    if (getenv("OBSERVE_SIGNALS") && strcmp(getenv("OBSERVE_SIGNALS"), "1") == 0)
-        LinuxService::SetKillFunctionForTesting(PrintSignal);
+    const char *observe = getenv("OBSERVE_SIGNALS");
+    if (observe && strcmp(observe, "1") == 0) LinuxService::SetKillFunctionForTesting(PrintSignal);
+    if (observe && strcmp(observe, "alive") == 0)
+        LinuxService::SetKillFunctionForTesting(PrintSignalToALiveProcess);
 
     LinuxService service;
     const char *op = argc > 1 ? argv[1] : "";

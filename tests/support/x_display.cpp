@@ -7,7 +7,6 @@
 #include <sstream>
 #include <stdexcept>
 
-#include <X11/Xlib.h>
 
 namespace testing_support {
 
@@ -74,22 +73,6 @@ bool XvfbServer::WindowViewable(const std::string &id) const {
     return RunCommand("xwininfo -display " + display_ + " -id " + id + " 2>/dev/null", &info) ==
                0 &&
            info.find("Map State: IsViewable") != std::string::npos;
-}
-
-bool XvfbServer::SendCloseRequest(const std::string &id) const {
-    Display *dpy = XOpenDisplay(display_.c_str());
-    if (!dpy) return false;
-    XEvent event = {};
-    event.xclient.type = ClientMessage;
-    event.xclient.window = static_cast<Window>(strtoul(id.c_str(), nullptr, 16));
-    event.xclient.message_type = XInternAtom(dpy, "WM_PROTOCOLS", False);
-    event.xclient.format = 32;
-    event.xclient.data.l[0] = static_cast<long>(XInternAtom(dpy, "WM_DELETE_WINDOW", False));
-    event.xclient.data.l[1] = CurrentTime;
-    const Status sent = XSendEvent(dpy, event.xclient.window, False, NoEventMask, &event);
-    XSync(dpy, False);
-    XCloseDisplay(dpy);
-    return sent != 0;
 }
 
 }  // namespace testing_support

@@ -33,10 +33,6 @@ public:
                                            const std::string &wm_class) const;
     // Whether window `id` still exists and is viewable.
     bool WindowViewable(const std::string &id) const;
-    // Asks window `id` to close the way a window manager does when the user
-    // clicks the close button: a WM_PROTOCOLS client message carrying
-    // WM_DELETE_WINDOW. False when the message could not be sent.
-    bool SendCloseRequest(const std::string &id) const;
 
 private:
     TempDir tmp_;

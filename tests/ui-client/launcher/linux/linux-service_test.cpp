@@ -219,13 +219,19 @@ TEST(StopService, MalformedPidFileIsReported) {
               r.log.find("Failed to read pid file '" + tree.user() + "/ui.pid'"));
 }
 
+// A client that outlives SIGTERM gets exactly five one-second probes, then
+// SIGKILL.
 TEST(StopService, ClientIgnoringTermIsKilledAfterTheGracePeriod) {
     ServiceTree tree;
     ChildProcess client({InstallSleepingClient(tree), "60"}, true);
-    WritePid(tree, std::to_string(client.pid()));
+    const std::string pid = std::to_string(client.pid());
+    WritePid(tree, pid);
     const time_t start = time(nullptr);
-    tree.Run("stop");
-    EXPECT_EQ(SIGKILL, client.TermSignal());
+    const auto r = tree.Run("stop", "OBSERVE_SIGNALS=alive");
+    std::string expected = "signal 15 to " + pid + "\n";
+    for (int probe = 0; probe < 5; ++probe) expected += "signal 0 to " + pid + "\n";
+    expected += "signal 9 to " + pid + "\n";
+    EXPECT_EQ(expected, r.out) << r.log;
     EXPECT_GE(time(nullptr) - start, 4);
 }
 
