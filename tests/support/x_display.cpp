@@ -7,7 +7,6 @@
 #include <sstream>
 #include <stdexcept>
 
-
 namespace testing_support {
 
 namespace {
