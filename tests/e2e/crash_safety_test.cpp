@@ -39,7 +39,7 @@ using testing_support::ReadFile;
 using testing_support::RunCommand;
 using testing_support::ScopedTmpfs;
 using testing_support::StartCalls;
-using testing_support::TreeDigest;
+using testing_support::TreeSnapshot;
 using testing_support::WriteClientTree;
 
 const char kUpgradeFailed[] = "[ERROR] launcher(98): Failed to upgrade package\n";
@@ -75,7 +75,7 @@ protected:
     // The end state every run must reach: A is the tree `tree` byte for byte,
     // no marker and no backup remain.
     void ExpectCompleteCopyOf(const std::string &tree, const std::string &digest) {
-        EXPECT_EQ(digest, TreeDigest(app())) << "copy differs from " << tree;
+        EXPECT_EQ(digest, TreeSnapshot(app(), {}, false)) << "copy differs from " << tree;
         EXPECT_FALSE(PathExists(marker())) << "marker left";
         EXPECT_EQ(std::vector<std::string>{}, Leftovers(install_.user()));
     }
@@ -97,13 +97,13 @@ TEST_F(CrashSafetyTest, KilledAtAnyMomentOfAnUpgradeTheNextRunCompletesIt) {
     ClientTreeSpec old_spec{"1000", kDirs, kFiles, 'o'};
     const std::string old_tree = MakePackage(old_spec);
     ASSERT_EQ("exit 0", install_.Run().status);
-    ASSERT_EQ(TreeDigest(old_tree), TreeDigest(app()));
+    ASSERT_EQ(TreeSnapshot(old_tree, {}, false), TreeSnapshot(app(), {}, false));
     const std::string pristine = install_.scratch("pristine-old");
     ASSERT_EQ(0, RunCommand("cp -a '" + app() + "' '" + pristine + "'"));
 
     ClientTreeSpec new_spec{"1001", kDirs, kFiles, 'f'};
     const std::string new_tree = MakePackage(new_spec);
-    const std::string new_digest = TreeDigest(new_tree);
+    const std::string new_digest = TreeSnapshot(new_tree, {}, false);
 
     // The old copy holds share/dNN/oMMM, the new one share/dNN/fMMM, so a file
     // of the new copy in A means that its extraction has reached it.
@@ -202,7 +202,7 @@ TEST_F(CrashSafetyTest, StatesBetweenTwoSystemCallsAreRepairedByTheNextRun) {
     install_.SetLogLevels("service_debug=6\n");
     const std::string old_tree = MakePackage({"1000", 3, 20, 'o'});
     const std::string new_tree = MakePackage({"1001", 3, 20, 'f'});
-    const std::string new_digest = TreeDigest(new_tree);
+    const std::string new_digest = TreeSnapshot(new_tree, {}, false);
     const std::string kLeftover = "left by an interrupted upgrade";
     const struct {
         const char *name;
@@ -250,8 +250,8 @@ TEST_F(CrashSafetyTest, PackageLargerThanTheFreeSpaceLeavesTheOldCopyRunning) {
 
     const std::string old_tree = MakePackage({"1000", 2, 20, 'o'});
     ASSERT_EQ("exit 0", install_.Run().status);
-    const std::string before = TreeDigest(app());
-    ASSERT_EQ(TreeDigest(old_tree), before);
+    const std::string before = TreeSnapshot(app(), {}, false);
+    ASSERT_EQ(TreeSnapshot(old_tree, {}, false), before);
 
     // Fits the free space, but not with the room kept to spare.
     ClientTreeSpec big{"1001", 2, 20, 'f'};
@@ -269,7 +269,7 @@ TEST_F(CrashSafetyTest, PackageLargerThanTheFreeSpaceLeavesTheOldCopyRunning) {
     EXPECT_NE(std::string::npos, log.find("[WARNING] tarrowind-service(")) << log;
     EXPECT_NE(std::string::npos, log.find("KiB of files and 32768 KiB to spare), but only "))
         << log;
-    EXPECT_EQ(before, TreeDigest(app()));
+    EXPECT_EQ(before, TreeSnapshot(app(), {}, false));
     EXPECT_FALSE(PathExists(marker()));
     EXPECT_EQ(std::vector<std::string>{}, Leftovers(install_.user()));
     EXPECT_EQ(starts + 1, StartCalls(install_.home()));
@@ -293,7 +293,7 @@ TEST_F(CrashSafetyTest, ReadOnlyFoldersSurviveAKillOrAFailedWrite) {
     new_spec.read_only_dirs = true;
     new_spec.big_file_bytes = 2 * 1024 * 1024;
     const std::string new_tree = MakePackage(new_spec);
-    const std::string new_digest = TreeDigest(new_tree);
+    const std::string new_digest = TreeSnapshot(new_tree, {}, false);
 
     const struct {
         const char *name;
@@ -362,7 +362,7 @@ TEST_P(LaunchersAtOnceTest, TenLaunchersAtOnceUpgradeOnce) {
     EXPECT_GE(ran, 1);
     EXPECT_EQ(10, ran + CountOccurrences(log, kAlreadyLaunched)) << log;
     EXPECT_EQ(starts + ran, StartCalls(install_.home()));
-    ExpectCompleteCopyOf(new_tree, TreeDigest(new_tree));
+    ExpectCompleteCopyOf(new_tree, TreeSnapshot(new_tree, {}, false));
     if (made) rmdir(taken.c_str());
 }
 

@@ -32,7 +32,6 @@ using testing_support::RunCommand;
 using testing_support::SetIdEntries;
 using testing_support::SpecialFiles;
 using testing_support::StartCalls;
-using testing_support::TreeDigest;
 using testing_support::TreeSnapshot;
 using testing_support::WriteClientTree;
 using testing_support::WriteFile;
@@ -141,8 +140,8 @@ TEST_P(HostilePackageTest, NothingOutsideTheCopyChanges) {
     WriteClientTree(old_tree, ClientTreeSpec{"1000", 2, 10, 'o'});
     InstallPackage(old_tree, install_.root());
     ASSERT_EQ("exit 0", install_.Run().status);
-    const std::string old_digest = TreeDigest(install_.app());
-    ASSERT_EQ(TreeDigest(old_tree), old_digest);
+    const std::string old_digest = TreeSnapshot(install_.app(), {}, false);
+    ASSERT_EQ(TreeSnapshot(old_tree, {}, false), old_digest);
 
     // Targets of the package's escapes, beside the user's install directory.
     const std::string outside = install_.home() + "/outside";
@@ -176,7 +175,7 @@ TEST_P(HostilePackageTest, NothingOutsideTheCopyChanges) {
             std::string::npos,
             log.find(c.outcome == Outcome::kRefused ? kUpgradeFailed : "holds nothing to install"))
             << log;
-        EXPECT_EQ(old_digest, TreeDigest(install_.app()));
+        EXPECT_EQ(old_digest, TreeSnapshot(install_.app(), {}, false));
         EXPECT_EQ("start 1000", LastStartCall(install_.home()));
     } else {
         EXPECT_EQ("", log);

@@ -19,6 +19,7 @@
 
 #include "child_process.h"
 #include "launcher_install.h"
+#include "disk_state.h"
 #include "test_support.h"
 #include "x_display.h"
 
@@ -36,7 +37,7 @@ using testing_support::ProcessExecutable;
 using testing_support::ReadFile;
 using testing_support::ReadHead;
 using testing_support::RunCommand;
-using testing_support::TreeDigest;
+using testing_support::TreeSnapshot;
 using testing_support::WaitForFile;
 using testing_support::WaitForText;
 using testing_support::WriteFile;
@@ -167,7 +168,7 @@ TEST_F(LauncherE2eTest, CorruptPackageLeavesTheOldCopyAndStillStartsTheClient) {
     ASSERT_EQ("exit 0", install_.Run().status);
     const pid_t old_client = install_.WaitForClient();
     ASSERT_NE(0, old_client);
-    const std::string before = TreeDigest(install_.app());
+    const std::string before = TreeSnapshot(install_.app(), {}, false);
 
     install_.RepackPackage("1001");
     const std::string package = install_.root() + "/package/tarrowind.qpk";
@@ -182,7 +183,7 @@ TEST_F(LauncherE2eTest, CorruptPackageLeavesTheOldCopyAndStillStartsTheClient) {
     for (const std::string &word : LevelWords(log))
         EXPECT_TRUE(word == "ERROR" || word == "WARNING") << word << " in\n" << log;
 
-    EXPECT_EQ(before, TreeDigest(install_.app()));
+    EXPECT_EQ(before, TreeSnapshot(install_.app(), {}, false));
     EXPECT_EQ(std::vector<std::string>{}, Leftovers(install_.user()));
     EXPECT_FALSE(ProcessAlive(old_client));
     const pid_t client = install_.WaitForClient(10000, old_client);

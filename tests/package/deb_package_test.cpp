@@ -24,14 +24,13 @@ using testing_support::ChildProcess;
 using testing_support::KillProcessesWithEnvironment;
 using testing_support::ProcessAlive;
 using testing_support::ProcessExecutable;
+using testing_support::Quote;
 using testing_support::ReadFile;
 using testing_support::RunCommand;
 using testing_support::TempDir;
 
 const char kPackageName[] = "tarrowind-launcher";
 const std::string kPrefix = "/opt/Veltrona/Tarrowind";
-
-std::string Quote(const std::string &s) { return "'" + s + "'"; }
 
 std::string Trim(const std::string &s) {
     const size_t b = s.find_first_not_of(" \n");

@@ -14,8 +14,6 @@ namespace testing_support {
 
 namespace {
 
-std::string Quote(const std::string &s) { return "'" + s + "'"; }
-
 std::string Lines(const std::string &home) { return ReadFile(home + "/start-stop.calls"); }
 
 }  // namespace
@@ -24,13 +22,12 @@ void WriteClientTree(const std::string &dir, const ClientTreeSpec &spec) {
     MakeDirs(dir + "/bin");
     MakeDirs(dir + "/package");
     MakeDirs(dir + "/lib");
-    WriteFileFast(dir + "/INFO", "[Version]\nmajor_version=3\nminor_version=1\nbuild_version=" +
-                                     spec.build + "\nicon_overlay_version=8\n");
-    WriteFileFast(dir + "/bin/tarrowind-backup-ui", "#!/bin/sh\nexit 0\n", 0755);
-    WriteFileFast(dir + "/package/start-stop",
-                  "#!/bin/sh\necho \"$1 " + spec.build + "\" >> \"$HOME/start-stop.calls\"\n",
-                  0755);
-    WriteFileFast(dir + "/lib/libclient.so.1", "client library " + spec.build + "\n");
+    WriteFile(dir + "/INFO", "[Version]\nmajor_version=3\nminor_version=1\nbuild_version=" +
+                                 spec.build + "\nicon_overlay_version=8\n");
+    WriteFile(dir + "/bin/tarrowind-backup-ui", "#!/bin/sh\nexit 0\n", 0755);
+    WriteFile(dir + "/package/start-stop",
+              "#!/bin/sh\necho \"$1 " + spec.build + "\" >> \"$HOME/start-stop.calls\"\n", 0755);
+    WriteFile(dir + "/lib/libclient.so.1", "client library " + spec.build + "\n");
     if (symlink("libclient.so.1", (dir + "/lib/libclient.so").c_str()) != 0)
         throw std::runtime_error("symlink in " + dir);
     for (int d = 0; d < spec.dirs; ++d) {
@@ -42,7 +39,7 @@ void WriteClientTree(const std::string &dir, const ClientTreeSpec &spec) {
             snprintf(name, sizeof name, "%s/%c%03d", sub, spec.prefix, f);
             std::string text;
             for (int i = 0; i < 8; ++i) text += "build " + spec.build + " file" + name + "\n";
-            WriteFileFast(dir + name, text);
+            WriteFile(dir + name, text);
         }
         if (spec.read_only_dirs && chmod((dir + sub).c_str(), 0555) != 0)
             throw std::runtime_error("chmod in " + dir);
@@ -54,7 +51,7 @@ void WriteClientTree(const std::string &dir, const ClientTreeSpec &spec) {
         for (long i = 0; static_cast<long>(big.size()) < spec.big_file_bytes; ++i)
             big += std::to_string(i) + "\n";
         big.resize(static_cast<size_t>(spec.big_file_bytes));
-        WriteFileFast(dir + "/share/big.bin", big);
+        WriteFile(dir + "/share/big.bin", big);
     }
 }
 

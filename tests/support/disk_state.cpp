@@ -76,7 +76,7 @@ void Walk(const std::string &dir, const std::string &rel, const std::vector<std:
 
 }  // namespace
 
-std::string TreeSnapshot(const std::string &dir, const std::vector<std::string> &skip) {
+std::string TreeSnapshot(const std::string &dir, const std::vector<std::string> &skip, bool times) {
     std::string snapshot;
     Walk(dir, "", skip, [&](const std::string &rel, const struct stat &st) {
         char line[256];
@@ -84,9 +84,13 @@ std::string TreeSnapshot(const std::string &dir, const std::vector<std::string> 
                  static_cast<unsigned>(st.st_mode & 07777));
         snapshot += rel + line;
         if (S_ISREG(st.st_mode)) {
-            snprintf(line, sizeof line, " n%lu s%lld t%lld.%09ld ",
-                     static_cast<unsigned long>(st.st_nlink), static_cast<long long>(st.st_size),
-                     static_cast<long long>(st.st_mtim.tv_sec), st.st_mtim.tv_nsec);
+            if (times) {
+                snprintf(line, sizeof line, " n%lu t%lld.%09ld",
+                         static_cast<unsigned long>(st.st_nlink),
+                         static_cast<long long>(st.st_mtim.tv_sec), st.st_mtim.tv_nsec);
+                snapshot += line;
+            }
+            snprintf(line, sizeof line, " s%lld ", static_cast<long long>(st.st_size));
             snapshot += line + Checksum(dir + "/" + rel);
         } else if (S_ISLNK(st.st_mode)) {
             char target[4096];
@@ -117,25 +121,6 @@ std::vector<std::string> SpecialFiles(const std::string &dir) {
             found.push_back(rel);
     });
     return found;
-}
-
-void WriteFileFast(const std::string &path, const std::string &contents, int mode) {
-    const int fd = open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, mode);
-    if (fd < 0) throw std::runtime_error("open " + path + ": " + strerror(errno));
-    const bool ok =
-        write(fd, contents.data(), contents.size()) == static_cast<ssize_t>(contents.size());
-    const bool mode_ok = fchmod(fd, static_cast<mode_t>(mode)) == 0;
-    close(fd);
-    if (!ok || !mode_ok) throw std::runtime_error("write " + path + ": " + strerror(errno));
-}
-
-void MakeDirs(const std::string &path) {
-    for (size_t slash = path.find('/', 1);; slash = path.find('/', slash + 1)) {
-        const std::string prefix = path.substr(0, slash);
-        if (mkdir(prefix.c_str(), 0755) != 0 && errno != EEXIST)
-            throw std::runtime_error("mkdir " + prefix + ": " + strerror(errno));
-        if (slash == std::string::npos) return;
-    }
 }
 
 ScopedTmpfs::ScopedTmpfs(const std::string &dir, const std::string &size)

@@ -15,8 +15,11 @@ namespace testing_support {
 // are left out, as they change whenever an entry inside comes and goes.
 // Entries at the absolute paths in `skip` are left out with everything below
 // them. Two equal snapshots mean that nothing was written, replaced, linked
-// to or changed in mode.
-std::string TreeSnapshot(const std::string &dir, const std::vector<std::string> &skip = {});
+// to or changed in mode. With `times` false, link counts and modification
+// times are left out: what a copy of the tree (an extracted one gets new
+// times) must reproduce.
+std::string TreeSnapshot(const std::string &dir, const std::vector<std::string> &skip = {},
+                         bool times = true);
 
 // Paths below `dir`, relative to it, of entries with the set-user-id or the
 // set-group-id bit.
@@ -24,13 +27,6 @@ std::vector<std::string> SetIdEntries(const std::string &dir);
 
 // Paths below `dir`, relative to it, of device nodes, FIFOs and sockets.
 std::vector<std::string> SpecialFiles(const std::string &dir);
-
-// Writes `contents` to `path` (parents must exist) with mode `mode`. Throws
-// on failure. Unlike WriteFile it starts no process, for trees of thousands
-// of files.
-void WriteFileFast(const std::string &path, const std::string &contents, int mode = 0644);
-// mkdir -p without a shell. Throws on failure.
-void MakeDirs(const std::string &path);
 
 // A tmpfs of a given size mounted on an existing directory for the object's
 // lifetime. The mount is made in a mount namespace of this process's own

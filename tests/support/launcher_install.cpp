@@ -14,14 +14,6 @@ namespace testing_support {
 
 namespace {
 
-std::string Quote(const std::string &s) { return "'" + s + "'"; }
-
-void MustRun(const std::string &command) {
-    std::string out;
-    if (RunCommand(command + " 2>&1", &out) != 0)
-        throw std::runtime_error("failed: " + command + "\n" + out);
-}
-
 std::string RealPath(const std::string &path) {
     char real[PATH_MAX];
     if (!realpath(path.c_str(), real))

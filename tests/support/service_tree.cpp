@@ -8,12 +8,6 @@ namespace testing_support {
 
 namespace {
 
-std::string Quote(const std::string &s) { return "'" + s + "'"; }
-
-void MustRun(const std::string &command) {
-    if (RunCommand(command) != 0) throw std::runtime_error("failed: " + command);
-}
-
 // A client tree as the package carries it, in `dir`.
 void MakeClientTree(const std::string &dir, const std::string &build) {
     ServiceTree::WriteInfo(dir + "/INFO", build);

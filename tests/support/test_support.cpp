@@ -1,3 +1,4 @@
+#include "disk_state.h"
 #include "test_support.h"
 
 #include <dirent.h>
@@ -70,15 +71,51 @@ ScopedEnv::~ScopedEnv() {
         unsetenv(name_.c_str());
 }
 
-void WriteFile(const std::string &path, const std::string &contents) {
-    std::string::size_type slash = path.rfind('/');
-    if (slash != std::string::npos && slash > 0) {
-        std::string mk = "mkdir -p '" + path.substr(0, slash) + "'";
-        if (system(mk.c_str()) != 0) throw std::runtime_error("cannot create parent of " + path);
+void MakeDirs(const std::string &path) {
+    for (size_t slash = path.find('/', 1);; slash = path.find('/', slash + 1)) {
+        const std::string prefix = path.substr(0, slash);
+        if (!prefix.empty() && mkdir(prefix.c_str(), 0755) != 0 && errno != EEXIST)
+            throw std::runtime_error("mkdir " + prefix + ": " + strerror(errno));
+        if (slash == std::string::npos) return;
     }
-    std::ofstream f(path, std::ios::binary | std::ios::trunc);
-    f << contents;
-    if (!f) throw std::runtime_error("cannot write " + path);
+}
+
+void WriteFile(const std::string &path, const std::string &contents, int mode) {
+    const std::string::size_type slash = path.rfind('/');
+    if (slash != std::string::npos && slash > 0) MakeDirs(path.substr(0, slash));
+    const int fd = open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    if (fd < 0) throw std::runtime_error("open " + path + ": " + strerror(errno));
+    const bool ok =
+        write(fd, contents.data(), contents.size()) == static_cast<ssize_t>(contents.size()) &&
+        (mode < 0 || fchmod(fd, static_cast<mode_t>(mode)) == 0);
+    close(fd);
+    if (!ok) throw std::runtime_error("write " + path + ": " + strerror(errno));
+}
+
+std::string Quote(const std::string &s) {
+    std::string quoted = "'";
+    for (const char c : s) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return quoted + "'";
+}
+
+void MustRun(const std::string &command) {
+    std::string out;
+    if (RunCommand(command + " 2>&1", &out) != 0)
+        throw std::runtime_error("failed: " + command + "\n" + out);
+}
+
+std::string LinkText(const std::string &path) {
+    char buf[4096];
+    const ssize_t n = readlink(path.c_str(), buf, sizeof buf);
+    return n > 0 ? std::string(buf, static_cast<size_t>(n)) : std::string();
+}
+
+bool WaitUntil(const std::function<bool()> &done, int timeout_ms) {
+    for (int waited = 0;; waited += 10) {
+        if (done()) return true;
+        if (waited >= timeout_ms) return false;
+        usleep(10 * 1000);
+    }
 }
 
 std::string ReadFile(const std::string &path) {
@@ -148,15 +185,6 @@ std::vector<std::string> Leftovers(const std::string &dir) {
     }
     std::sort(found.begin(), found.end());
     return found;
-}
-
-std::string TreeDigest(const std::string &dir) {
-    std::string out;
-    RunCommand("cd '" + dir +
-                   "' && find . -printf '%p %y %m %l\\n' | sort && find . -type f | sort | "
-                   "xargs md5sum",
-               &out);
-    return out;
 }
 
 }  // namespace testing_support

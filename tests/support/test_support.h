@@ -52,8 +52,21 @@ private:
     bool had_old_;
 };
 
-// Writes `contents` to `path`, creating missing parent directories.
-void WriteFile(const std::string &path, const std::string &contents);
+// Writes `contents` to `path`, creating missing parent directories; with
+// `mode` the file gets exactly those permission bits. Starts no process, so
+// it serves for trees of thousands of files. Throws on failure.
+void WriteFile(const std::string &path, const std::string &contents, int mode = -1);
+// mkdir -p without a shell. Throws on failure.
+void MakeDirs(const std::string &path);
+// `s` as one word for /bin/sh.
+std::string Quote(const std::string &s);
+// Runs a command through /bin/sh; throws, with its output, when it fails.
+void MustRun(const std::string &command);
+// The target of the symbolic link `path`; empty when it is none.
+std::string LinkText(const std::string &path);
+// Calls `done` every 10 ms until it is true; false when `timeout_ms` went by
+// first. `done` is called at least once.
+bool WaitUntil(const std::function<bool()> &done, int timeout_ms);
 // The whole contents of `path`; empty when it cannot be read.
 std::string ReadFile(const std::string &path);
 // At most `limit` bytes of the regular file `path`, read without blocking;
@@ -73,9 +86,6 @@ int CountOccurrences(const std::string &text, const std::string &what);
 // (its lock files, a failed package): backups, markers, debris.
 // Sorted.
 std::vector<std::string> Leftovers(const std::string &dir);
-// Recursive listing of `dir` with types, modes, link targets and file
-// checksums: equal for byte-identical trees.
-std::string TreeDigest(const std::string &dir);
 
 }  // namespace testing_support
 

@@ -24,6 +24,7 @@
 #include "log.h"
 #include "test_support.h"
 
+using testing_support::LinkText;
 using testing_support::OpenDescriptorCount;
 using testing_support::PathExists;
 using testing_support::ReadFile;
@@ -41,12 +42,6 @@ mode_t ModeOf(const std::string &path) {
     struct stat st;
     if (lstat(path.c_str(), &st) != 0) return static_cast<mode_t>(-1);
     return st.st_mode & 07777;
-}
-
-std::string LinkText(const std::string &path) {
-    char buf[4096] = {0};
-    if (readlink(path.c_str(), buf, sizeof buf - 1) < 0) return "";
-    return buf;
 }
 
 void MakeFile(const std::string &path, const std::string &contents, mode_t mode) {

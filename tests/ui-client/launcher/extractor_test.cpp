@@ -29,6 +29,7 @@ using testing_support::ArchiveFormat;
 using testing_support::DirEntry;
 using testing_support::FileEntry;
 using testing_support::HardlinkEntry;
+using testing_support::LinkText;
 using testing_support::PathExists;
 using testing_support::ReadFile;
 using testing_support::SymlinkEntry;
@@ -49,12 +50,6 @@ struct Report {
 bool IsLink(const std::string &path) {
     struct stat st;
     return lstat(path.c_str(), &st) == 0 && S_ISLNK(st.st_mode);
-}
-
-std::string LinkBody(const std::string &path) {
-    char buf[4096];
-    const ssize_t n = readlink(path.c_str(), buf, sizeof(buf));
-    return n < 0 ? std::string() : std::string(buf, n);
 }
 
 class ScopedCwd {
@@ -114,7 +109,7 @@ protected:
             case ArchiveEntry::kDir:
                 return PathExists(path);
             case ArchiveEntry::kSymlink:
-                return LinkBody(path) == e.body;
+                return LinkText(path) == e.body;
             case ArchiveEntry::kHardlink:
                 return PathExists(path);
         }
@@ -217,7 +212,7 @@ TEST_P(ExtractFormatTest, WritesFilesDirectoriesAndLinksUnderTheTarget) {
         EXPECT_EQ(f.mode, st.st_mode & 07777) << f.path;
     }
     EXPECT_TRUE(IsLink(target_ + "/lib/libfoo.so"));
-    EXPECT_EQ("libfoo.so.1", LinkBody(target_ + "/lib/libfoo.so"));
+    EXPECT_EQ("libfoo.so.1", LinkText(target_ + "/lib/libfoo.so"));
     EXPECT_EQ("ELF", ReadFile(target_ + "/lib/libfoo.so"));
 }
 

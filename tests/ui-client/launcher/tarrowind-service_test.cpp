@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include "service_tree.h"
+#include "disk_state.h"
 #include "test_support.h"
 
 namespace {
@@ -19,7 +20,7 @@ using testing_support::PathExists;
 using testing_support::ReadFile;
 using testing_support::RunCommand;
 using testing_support::ServiceTree;
-using testing_support::TreeDigest;
+using testing_support::TreeSnapshot;
 using testing_support::WriteFile;
 
 struct VersionRow {
@@ -146,7 +147,7 @@ TEST(PrepareUserEnv, AllBackupNamesTakenLeavesTheCopyAlone) {
     ServiceTree tree;
     tree.InstallApp("3320");
     tree.MakePackage("3400");
-    const std::string before = TreeDigest(tree.app());
+    const std::string before = TreeSnapshot(tree.app(), {}, false);
     for (int i = 0; i <= 9; ++i) {
         const std::string name = tree.app() + "_tmp" + (i ? std::to_string(i) : "");
         WriteFile(name + "/left", "x");
@@ -159,7 +160,7 @@ TEST(PrepareUserEnv, AllBackupNamesTakenLeavesTheCopyAlone) {
     EXPECT_EQ(10, CountOccurrences(r.log, "[WARNING] tarrowind-service(")) << r.log;
     EXPECT_EQ(11, CountOccurrences(r.log, "failed to backup app from")) << r.log;
     EXPECT_EQ(1, CountOccurrences(r.log, "' at max retries, exiting\n")) << r.log;
-    EXPECT_EQ(before, TreeDigest(tree.app()));
+    EXPECT_EQ(before, TreeSnapshot(tree.app(), {}, false));
     EXPECT_FALSE(PathExists(tree.app() + ".incomplete"));
 }
 
@@ -168,13 +169,13 @@ TEST(PrepareUserEnv, FailedExtractionRestoresTheOldCopy) {
     tree.InstallApp("3320");
     WriteFile(tree.app() + "/old-only", "old data");
     tree.MakeCorruptPackage();
-    const std::string before = TreeDigest(tree.app());
+    const std::string before = TreeSnapshot(tree.app(), {}, false);
     const auto r = tree.Run("prepare");
     EXPECT_NE(std::string::npos, r.out.find("result=-1")) << r.log;
     EXPECT_NE(std::string::npos,
               r.log.find("Failed to extract package, rollback to old installation\n"))
         << r.log;
-    EXPECT_EQ(before, TreeDigest(tree.app()));
+    EXPECT_EQ(before, TreeSnapshot(tree.app(), {}, false));
     EXPECT_FALSE(PathExists(tree.app() + "_tmp"));
 }
 

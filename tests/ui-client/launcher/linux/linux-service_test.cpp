@@ -95,15 +95,10 @@ TEST(PackageInfo, FixedPathsAndHomeLogFolder) {
 namespace {
 
 using testing_support::kUnprivilegedUid;
+using testing_support::LinkText;
 using testing_support::ReadFile;
 using testing_support::ServiceTree;
 using testing_support::WriteFile;
-
-std::string LinkText(const std::string &path) {
-    char buf[4096];
-    const ssize_t n = readlink(path.c_str(), buf, sizeof buf);
-    return n > 0 ? std::string(buf, n) : std::string();
-}
 
 // A process started by the test, reaped by a thread of its own as soon as it
 // ends, so that it never lingers as a zombie that still answers signal 0.
