@@ -33,6 +33,7 @@ using testing_support::SetIdEntries;
 using testing_support::SpecialFiles;
 using testing_support::StartCalls;
 using testing_support::TreeSnapshot;
+using testing_support::WaitUntil;
 using testing_support::WriteClientTree;
 using testing_support::WriteFile;
 
@@ -100,15 +101,12 @@ protected:
         if (pid < 0) return {"fork failed", 0};
         int status = 0;
         struct rusage usage;
-        for (int waited = 0;; waited += 20) {
-            const pid_t r = wait4(pid, &status, WNOHANG, &usage);
-            if (r == pid) break;
-            if (r < 0 || waited > 300000) {
-                kill(pid, SIGKILL);
-                waitpid(pid, &status, 0);
-                return {"no end after five minutes", 0};
-            }
-            usleep(20 * 1000);
+        pid_t r = 0;
+        WaitUntil([&] { return (r = wait4(pid, &status, WNOHANG, &usage)) != 0; }, 300000);
+        if (r != pid) {
+            kill(pid, SIGKILL);
+            waitpid(pid, &status, 0);
+            return {"no end after five minutes", 0};
         }
         run.peak_kib = usage.ru_maxrss;
         if (WIFEXITED(status))

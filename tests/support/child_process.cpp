@@ -43,8 +43,6 @@ std::vector<char *> Pointers(std::vector<std::string> &strings) {
     return p;
 }
 
-void SleepMs(int ms) { usleep(static_cast<useconds_t>(ms) * 1000); }
-
 }  // namespace
 
 ChildProcess::ChildProcess(const std::string &program, const std::vector<std::string> &argv,
@@ -84,16 +82,14 @@ ChildProcess::~ChildProcess() {
 }
 
 bool ChildProcess::Wait(int timeout_ms) {
-    for (int waited = 0;; waited += 10) {
-        if (reaped_) return true;
-        const pid_t r = waitpid(pid_, &status_, WNOHANG);
-        if (r == pid_ || (r < 0 && errno == ECHILD)) {
-            reaped_ = true;
-            return true;
-        }
-        if (waited >= timeout_ms) return false;
-        SleepMs(10);
-    }
+    return WaitUntil(
+        [this] {
+            if (reaped_) return true;
+            const pid_t r = waitpid(pid_, &status_, WNOHANG);
+            reaped_ = r == pid_ || (r < 0 && errno == ECHILD);
+            return reaped_;
+        },
+        timeout_ms);
 }
 
 bool ChildProcess::Running() { return !Wait(0); }
@@ -132,11 +128,7 @@ std::string ProcessExecutable(pid_t pid) {
 }
 
 bool WaitProcessGone(pid_t pid, int timeout_ms) {
-    for (int waited = 0; ProcessAlive(pid); waited += 10) {
-        if (waited >= timeout_ms) return false;
-        SleepMs(10);
-    }
-    return true;
+    return WaitUntil([pid] { return !ProcessAlive(pid); }, timeout_ms);
 }
 
 int KillProcessesWithEnvironment(const std::string &entry) {

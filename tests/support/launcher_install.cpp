@@ -88,20 +88,21 @@ LauncherInstall::Result LauncherInstall::Run(const std::vector<std::string> &ext
 }
 
 pid_t LauncherInstall::WaitForClient(int timeout_ms, pid_t previous) const {
-    for (int waited = 0;; waited += 20) {
-        // The executable's path as /proc shows it: without links.
-        char real[PATH_MAX];
-        const std::string bin = std::string(realpath(app().c_str(), real) ? real : app()) + "/bin/";
-        const std::string text = ReadHead(user() + "/ui.pid", 64);
-        if (text.compare(0, 4, "pid=") == 0) {
-            const pid_t pid = static_cast<pid_t>(atoi(text.c_str() + 4));
-            if (pid > 1 && pid != previous && ProcessAlive(pid) &&
-                ProcessExecutable(pid).compare(0, bin.size(), bin) == 0)
-                return pid;
-        }
-        if (waited >= timeout_ms) return 0;
-        usleep(20 * 1000);
-    }
+    pid_t pid = 0;
+    const bool found = WaitUntil(
+        [&] {
+            // The executable's path as /proc shows it: without links.
+            char real[PATH_MAX];
+            const std::string bin =
+                std::string(realpath(app().c_str(), real) ? real : app()) + "/bin/";
+            const std::string text = ReadHead(user() + "/ui.pid", 64);
+            if (text.compare(0, 4, "pid=") != 0) return false;
+            pid = static_cast<pid_t>(atoi(text.c_str() + 4));
+            return pid > 1 && pid != previous && ProcessAlive(pid) &&
+                   ProcessExecutable(pid).compare(0, bin.size(), bin) == 0;
+        },
+        timeout_ms);
+    return found ? pid : 0;
 }
 
 bool LauncherInstall::StopClient(pid_t pid) {
@@ -149,20 +150,11 @@ std::string BlockingStartScript() {
 }
 
 bool WaitForFile(const std::string &path, int timeout_ms) {
-    struct stat st;
-    for (int waited = 0; lstat(path.c_str(), &st) != 0; waited += 20) {
-        if (waited >= timeout_ms) return false;
-        usleep(20 * 1000);
-    }
-    return true;
+    return WaitUntil([&] { return PathExists(path); }, timeout_ms);
 }
 
 bool WaitForText(const std::string &path, const std::string &text, int timeout_ms) {
-    for (int waited = 0; ReadFile(path).find(text) == std::string::npos; waited += 20) {
-        if (waited >= timeout_ms) return false;
-        usleep(20 * 1000);
-    }
-    return true;
+    return WaitUntil([&] { return ReadFile(path).find(text) != std::string::npos; }, timeout_ms);
 }
 
 }  // namespace testing_support

@@ -30,16 +30,16 @@ XvfbServer::XvfbServer() {
     server_.reset(new ChildProcess(
         "Xvfb", {"Xvfb", "-displayfd", "1", "-nolisten", "tcp", "-screen", "0", "1024x768x24"}, {},
         tmp_.sub("xvfb.out"), tmp_.sub("xvfb.err")));
-    for (int waited = 0;; waited += 20) {
-        const std::string out = server_->Output();
-        if (out.find('\n') != std::string::npos) {
-            display_ = ":" + out.substr(0, out.find('\n'));
-            break;
-        }
-        if (waited >= 20000 || !server_->Running())
-            throw std::runtime_error("Xvfb did not start: " + server_->Errors());
-        usleep(20 * 1000);
-    }
+    std::string out;
+    WaitUntil(
+        [&] {
+            out = server_->Output();
+            return out.find('\n') != std::string::npos || !server_->Running();
+        },
+        20000);
+    if (out.find('\n') == std::string::npos)
+        throw std::runtime_error("Xvfb did not start: " + server_->Errors());
+    display_ = ":" + out.substr(0, out.find('\n'));
 }
 
 XvfbServer::~XvfbServer() {

@@ -98,6 +98,7 @@ using testing_support::kUnprivilegedUid;
 using testing_support::LinkText;
 using testing_support::ReadFile;
 using testing_support::ServiceTree;
+using testing_support::WaitUntil;
 using testing_support::WriteFile;
 
 // A process started by the test, reaped by a thread of its own as soon as it
@@ -128,8 +129,7 @@ public:
         // Wait until the program has replaced the forked test process, so
         // /proc shows its executable and arguments.
         const std::string self = LinkText("/proc/self/exe");
-        for (int i = 0; i < 500 && LinkText("/proc/" + std::to_string(pid_) + "/exe") == self; ++i)
-            usleep(10000);
+        WaitUntil([&] { return LinkText("/proc/" + std::to_string(pid_) + "/exe") != self; }, 5000);
     }
     ~ChildProcess() {
         kill(-pid_, SIGKILL);
