@@ -21,6 +21,7 @@
 #include "client_package.h"
 #include "disk_state.h"
 #include "launcher_install.h"
+#include "log_lines.h"
 #include "test_support.h"
 
 namespace {
@@ -29,7 +30,10 @@ using testing_support::ChildProcess;
 using testing_support::ClientTreeSpec;
 using testing_support::CountOccurrences;
 using testing_support::InstallPackage;
+using testing_support::kAlreadyLaunched;
 using testing_support::KillProcessesWithEnvironment;
+using testing_support::kRunning;
+using testing_support::kUpgradeFailed;
 using testing_support::LastStartCall;
 using testing_support::LauncherInstall;
 using testing_support::Leftovers;
@@ -42,9 +46,6 @@ using testing_support::StartCalls;
 using testing_support::TreeSnapshot;
 using testing_support::WriteClientTree;
 
-const char kUpgradeFailed[] = "[ERROR] launcher(98): Failed to upgrade package\n";
-const char kAlreadyLaunched[] = "[DEBUG] main(80): app has already launched, return\n";
-const char kRunning[] = "[DEBUG] launcher(86): running\n";
 const char kInstalled[] = "user installation is ready, removing backup app";
 
 // The package trees: share/dNN/{o,f}MMM for NN < kDirs, MMM < kFiles.

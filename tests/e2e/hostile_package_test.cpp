@@ -18,12 +18,14 @@
 #include "client_package.h"
 #include "disk_state.h"
 #include "launcher_install.h"
+#include "log_lines.h"
 #include "test_support.h"
 
 namespace {
 
 using testing_support::ClientTreeSpec;
 using testing_support::InstallPackage;
+using testing_support::kUpgradeFailed;
 using testing_support::LastStartCall;
 using testing_support::LauncherInstall;
 using testing_support::MemoryScratch;
@@ -36,8 +38,6 @@ using testing_support::TreeSnapshot;
 using testing_support::WaitUntil;
 using testing_support::WriteClientTree;
 using testing_support::WriteFile;
-
-const char kUpgradeFailed[] = "[ERROR] launcher(98): Failed to upgrade package\n";
 
 bool Exists(const std::string &path) {
     struct stat st;

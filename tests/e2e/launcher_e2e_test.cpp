@@ -19,6 +19,7 @@
 
 #include "child_process.h"
 #include "launcher_install.h"
+#include "log_lines.h"
 #include "disk_state.h"
 #include "test_support.h"
 #include "x_display.h"
@@ -28,7 +29,12 @@ namespace {
 using testing_support::BlockingStartScript;
 using testing_support::ChildProcess;
 using testing_support::CountOccurrences;
+using testing_support::kAlreadyLaunched;
+using testing_support::kDone;
 using testing_support::KillProcessesWithEnvironment;
+using testing_support::kNoUpgrade;
+using testing_support::kRunning;
+using testing_support::kUpgradeFailed;
 using testing_support::LauncherInstall;
 using testing_support::Leftovers;
 using testing_support::PathExists;
@@ -46,11 +52,6 @@ using testing_support::XvfbServer;
 const char kDialogTitle[] = "Tarrowind Backup";
 const char kLauncherClass[] = "tarrowind-launcher";
 const char kDebugLevels[] = "launcher_debug=7\nservice_debug=7\n";
-const char kAlreadyLaunched[] = "[DEBUG] main(80): app has already launched, return\n";
-const char kRunning[] = "[DEBUG] launcher(86): running\n";
-const char kNoUpgrade[] = "[DEBUG] launcher(91): no need to upgrade\n";
-const char kUpgradeFailed[] = "[ERROR] launcher(98): Failed to upgrade package\n";
-const char kDone[] = "[DEBUG] launcher(114): done\n";
 const int kTimeoutMs = 30000;
 
 bool IsExecutableFile(const std::string &path) {
