@@ -2,6 +2,7 @@
 
 #include <dirent.h>
 #include <fcntl.h>
+#include <grp.h>
 #include <signal.h>
 #include <stdlib.h>
 #include <sys/wait.h>
@@ -48,23 +49,46 @@ std::vector<char *> Pointers(std::vector<std::string> &strings) {
 ChildProcess::ChildProcess(const std::string &program, const std::vector<std::string> &argv,
                            const std::vector<std::string> &env, const std::string &out_path,
                            const std::string &err_path)
-    : out_path_(out_path), err_path_(err_path), pid_(-1), reaped_(false), status_(0) {
+    : ChildProcess(program, argv, [&] {
+          ChildOptions options;
+          options.env = env;
+          options.out_path = out_path;
+          options.err_path = err_path;
+          return options;
+      }()) {}
+
+ChildProcess::ChildProcess(const std::string &program, const std::vector<std::string> &argv,
+                           const ChildOptions &options)
+    : out_path_(options.out_path),
+      err_path_(options.err_path),
+      pid_(-1),
+      reaped_(false),
+      status_(0) {
     std::vector<std::string> args = argv;
-    std::vector<std::string> envs = ChangedEnvironment(env);
+    std::vector<std::string> envs = ChangedEnvironment(options.env);
     std::vector<char *> arg_ptrs = Pointers(args);
     std::vector<char *> env_ptrs = Pointers(envs);
+    const std::string out = out_path_.empty() ? "/dev/null" : out_path_;
+    const std::string err = err_path_.empty() ? "/dev/null" : err_path_;
+    const bool drop = options.unprivileged && geteuid() == 0;
 
     pid_ = fork();
     if (pid_ < 0) throw std::runtime_error(std::string("fork: ") + strerror(errno));
     if (pid_ == 0) {
         // Only async-signal-safe calls from here on.
-        const int out = open(out_path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-        const int err = open(err_path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-        const int in = open("/dev/null", O_RDONLY);
-        if (out < 0 || err < 0 || in < 0) _exit(126);
-        dup2(in, 0);
-        dup2(out, 1);
-        dup2(err, 2);
+        setpgid(0, 0);  // so that the destructor ends the process with its children
+        const int out_fd = open(out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        const int err_fd = open(err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        const int in_fd = open("/dev/null", O_RDONLY);
+        if (out_fd < 0 || err_fd < 0 || in_fd < 0) _exit(126);
+        dup2(in_fd, 0);
+        dup2(out_fd, 1);
+        dup2(err_fd, 2);
+        if (options.ignore_term) signal(SIGTERM, SIG_IGN);
+        if (!options.cwd.empty() && chdir(options.cwd.c_str()) != 0) _exit(126);
+        if (drop && (setgroups(0, nullptr) != 0 || setgid(kUnprivilegedUid) != 0 ||
+                     setuid(kUnprivilegedUid) != 0))
+            _exit(126);
         environ = env_ptrs.data();
         if (strchr(program.c_str(), '/'))
             execv(program.c_str(), arg_ptrs.data());
@@ -72,11 +96,19 @@ ChildProcess::ChildProcess(const std::string &program, const std::vector<std::st
             execvp(program.c_str(), arg_ptrs.data());
         _exit(127);
     }
+    if (options.reap_at_once) {
+        reaper_ = std::thread([this] {
+            waitpid(pid_, &status_, 0);
+            reaped_ = true;
+        });
+    }
 }
 
 ChildProcess::~ChildProcess() {
-    if (!reaped_) {
-        kill(pid_, SIGKILL);
+    if (!reaped_) kill(-pid_, SIGKILL);
+    if (reaper_.joinable()) {
+        reaper_.join();
+    } else if (!reaped_) {
         waitpid(pid_, &status_, 0);
     }
 }
@@ -84,10 +116,10 @@ ChildProcess::~ChildProcess() {
 bool ChildProcess::Wait(int timeout_ms) {
     return WaitUntil(
         [this] {
-            if (reaped_) return true;
+            if (reaped_ || reaper_.joinable()) return reaped_.load();
             const pid_t r = waitpid(pid_, &status_, WNOHANG);
             reaped_ = r == pid_ || (r < 0 && errno == ECHILD);
-            return reaped_;
+            return reaped_.load();
         },
         timeout_ms);
 }
@@ -100,6 +132,8 @@ std::string ChildProcess::StatusText() const {
     if (WIFSIGNALED(status_)) return "signal " + std::to_string(WTERMSIG(status_));
     return "status " + std::to_string(status_);
 }
+
+int ChildProcess::TermSignal() const { return WIFSIGNALED(status_) ? WTERMSIG(status_) : 0; }
 
 void ChildProcess::Signal(int sig) {
     if (!reaped_) kill(pid_, sig);

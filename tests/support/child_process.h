@@ -3,21 +3,43 @@
 
 #include <sys/types.h>
 
+#include <atomic>
 #include <string>
+#include <thread>
 #include <vector>
 
 namespace testing_support {
 
-// A program started by a test, with standard output and standard error sent
-// to files. The destructor kills and reaps it if it still runs.
+// How a ChildProcess starts.
+struct ChildOptions {
+    // Changes to this process's environment: "NAME=value" sets a variable, a
+    // bare "NAME" removes it.
+    std::vector<std::string> env;
+    // Where standard output and standard error go; empty: /dev/null.
+    std::string out_path;
+    std::string err_path;
+    // The working directory; empty: this process's.
+    std::string cwd;
+    // The process ignores SIGTERM.
+    bool ignore_term = false;
+    // The process runs as kUnprivilegedUid when this process is root.
+    bool unprivileged = false;
+    // A thread reaps the process the moment it ends, so that it never
+    // lingers as a zombie, which still answers signal 0 to other processes.
+    bool reap_at_once = false;
+};
+
+// A program started by a test, in a process group of its own. The destructor
+// kills the group and reaps the process if it still runs.
 class ChildProcess {
 public:
-    // Starts `program` with arguments `argv` (argv[0] included) and this
-    // process's environment changed by `env`: "NAME=value" sets a variable,
-    // a bare "NAME" removes it. A `program` without a slash is looked up in
-    // the PATH of the changed environment, as a shell would. Throws when the
-    // process cannot be created; a program that cannot be executed exits
-    // with status 127.
+    // Starts `program` with arguments `argv` (argv[0] included). A `program`
+    // without a slash is looked up in the PATH of the changed environment,
+    // as a shell would. Throws when the process cannot be created; a program
+    // that cannot be executed exits with status 127.
+    ChildProcess(const std::string &program, const std::vector<std::string> &argv,
+                 const ChildOptions &options);
+    // The same with `env` changes and output files.
     ChildProcess(const std::string &program, const std::vector<std::string> &argv,
                  const std::vector<std::string> &env, const std::string &out_path,
                  const std::string &err_path);
@@ -32,6 +54,8 @@ public:
     // True until Wait() has seen the process end.
     bool Running();
     int status() const { return status_; }
+    // The signal that ended the process, or 0. REQUIRES: Wait() returned true.
+    int TermSignal() const;
     // "exit 0", "signal 9": the wait status in words, for messages.
     std::string StatusText() const;
     void Signal(int sig);
@@ -43,8 +67,9 @@ private:
     std::string out_path_;
     std::string err_path_;
     pid_t pid_;
-    bool reaped_;
+    std::atomic<bool> reaped_;
     int status_;
+    std::thread reaper_;
 };
 
 // Whether `pid` names a process that has not ended (zombies count as ended).

@@ -1,4 +1,3 @@
-#include <grp.h>
 #include <signal.h>
 #include <stdlib.h>
 #include <sys/stat.h>
@@ -10,11 +9,11 @@
 #include <map>
 #include <sstream>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include <gtest/gtest.h>
 
+#include "child_process.h"
 #include "linux/package_info.h"
 #include "service_tree.h"
 #include "test_support.h"
@@ -94,61 +93,30 @@ TEST(PackageInfo, FixedPathsAndHomeLogFolder) {
 
 namespace {
 
-using testing_support::kUnprivilegedUid;
+using testing_support::ChildOptions;
+using testing_support::ChildProcess;
 using testing_support::LinkText;
 using testing_support::ReadFile;
 using testing_support::ServiceTree;
 using testing_support::WaitUntil;
 using testing_support::WriteFile;
 
-// A process started by the test, reaped by a thread of its own as soon as it
-// ends, so that it never lingers as a zombie that still answers signal 0.
-class ChildProcess {
-public:
-    // Runs argv in `cwd` (unless empty); with ignore_term the process
-    // ignores SIGTERM; with `unprivileged` it runs as kUnprivilegedUid when
-    // the test runs as root.
-    ChildProcess(const std::vector<std::string> &argv, bool ignore_term,
-                 const std::string &cwd = "", bool unprivileged = false) {
-        pid_ = fork();
-        if (pid_ == 0) {
-            setpgid(0, 0);  // so that the test can end the process with its children
-            if (ignore_term) signal(SIGTERM, SIG_IGN);
-            if (!cwd.empty() && chdir(cwd.c_str()) != 0) _exit(126);
-            if (unprivileged && geteuid() == 0 &&
-                (setgroups(0, nullptr) != 0 || setgid(kUnprivilegedUid) != 0 ||
-                 setuid(kUnprivilegedUid) != 0))
-                _exit(126);
-            std::vector<char *> args;
-            for (const auto &a : argv) args.push_back(const_cast<char *>(a.c_str()));
-            args.push_back(nullptr);
-            execv(args[0], args.data());
-            _exit(127);
-        }
-        reaper_ = std::thread([this] { waitpid(pid_, &status_, 0); });
-        // Wait until the program has replaced the forked test process, so
-        // /proc shows its executable and arguments.
-        const std::string self = LinkText("/proc/self/exe");
-        WaitUntil([&] { return LinkText("/proc/" + std::to_string(pid_) + "/exe") != self; }, 5000);
-    }
-    ~ChildProcess() {
-        kill(-pid_, SIGKILL);
-        reaper_.join();
-    }
-    pid_t pid() const { return pid_; }
-    // Waits for the end of the process; the signal that ended it, or 0.
-    int TermSignal() {
-        reaper_.join();
-        reaper_ = std::thread([] {});
-        return WIFSIGNALED(status_) ? WTERMSIG(status_) : 0;
-    }
-    bool Running() const { return kill(pid_, 0) == 0; }
-
-private:
-    pid_t pid_;
-    int status_ = 0;
-    std::thread reaper_;
-};
+// Starts argv as a client would run, reaped the moment it ends (a zombie
+// would still answer signal 0), and waits until the program has replaced the
+// forked test process, so that /proc shows its executable and arguments.
+std::unique_ptr<ChildProcess> StartProcess(const std::vector<std::string> &argv, bool ignore_term,
+                                           const std::string &cwd = "", bool unprivileged = false) {
+    ChildOptions options;
+    options.ignore_term = ignore_term;
+    options.cwd = cwd;
+    options.unprivileged = unprivileged;
+    options.reap_at_once = true;
+    std::unique_ptr<ChildProcess> process(new ChildProcess(argv[0], argv, options));
+    const std::string self = LinkText("/proc/self/exe");
+    const std::string exe = "/proc/" + std::to_string(process->pid()) + "/exe";
+    WaitUntil([&] { return LinkText(exe) != self; }, 5000);
+    return process;
+}
 
 void WritePid(const ServiceTree &tree, const std::string &value) {
     WriteFile(tree.user() + "/ui.pid", "pid=" + value + "\n");
@@ -218,8 +186,9 @@ TEST(StopService, MalformedPidFileIsReported) {
 // SIGKILL.
 TEST(StopService, ClientIgnoringTermIsKilledAfterTheGracePeriod) {
     ServiceTree tree;
-    ChildProcess client({InstallSleepingClient(tree), "60"}, true);
-    const std::string pid = std::to_string(client.pid());
+    const std::string exe = InstallSleepingClient(tree);
+    const auto client = StartProcess({exe, "60"}, true);
+    const std::string pid = std::to_string(client->pid());
     WritePid(tree, pid);
     const time_t start = time(nullptr);
     const auto r = tree.Run("stop", "OBSERVE_SIGNALS=alive");
@@ -235,9 +204,9 @@ TEST(StopService, StalePidOfAnEndedProcessReturnsQuietly) {
     tree.EnableDebugLog();
     pid_t gone;
     {
-        ChildProcess ended({"/bin/true"}, false);
-        gone = ended.pid();
-        ended.TermSignal();
+        const auto ended = StartProcess({"/bin/true"}, false);
+        gone = ended->pid();
+        ended->Wait(10000);
     }
     WritePid(tree, std::to_string(gone));
     const auto r = tree.Run("stop", "OBSERVE_SIGNALS=1");
@@ -309,20 +278,21 @@ TEST_P(StopClient, SignalsTheClientAndNothingElse) {
         default:
             break;
     }
-    ChildProcess process(argv, false, cwd, row.how != Started::kOtherUser);
-    WritePid(tree, row.pid_prefix + std::to_string(process.pid()));
+    const auto process = StartProcess(argv, false, cwd, row.how != Started::kOtherUser);
+    WritePid(tree, row.pid_prefix + std::to_string(process->pid()));
     if (row.how == Started::kAfterThePidFile) {
         const struct timeval hour_ago[2] = {{time(nullptr) - 3600, 0}, {time(nullptr) - 3600, 0}};
         ASSERT_EQ(0, utimes((tree.user() + "/ui.pid").c_str(), hour_ago));
     }
     const auto r = tree.RunUnprivileged("stop");
     if (row.refusal) {
-        EXPECT_TRUE(process.Running());
+        EXPECT_TRUE(process->Running());
         EXPECT_NE(std::string::npos, r.log.find(std::string("[NOTE] linux/linux-service(")))
             << r.log;
         EXPECT_NE(std::string::npos, r.log.find(row.refusal)) << r.log;
     } else {
-        EXPECT_EQ(SIGTERM, process.TermSignal()) << r.log;
+        ASSERT_TRUE(process->Wait(10000)) << r.log;
+        EXPECT_EQ(SIGTERM, process->TermSignal()) << r.log;
     }
 }
 
