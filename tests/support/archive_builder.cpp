@@ -1,13 +1,18 @@
 #include "archive_builder.h"
 
+#include <dirent.h>
 #include <stdio.h>
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <map>
 #include <memory>
+#include <stdexcept>
 
 #include <archive.h>
 #include <archive_entry.h>
+
+#include "test_support.h"
 
 namespace testing_support {
 
@@ -148,6 +153,79 @@ bool WriteArchive(const std::string &path, ArchiveFormat format,
     }
     if (archive_write_close(a.get()) != ARCHIVE_OK) return Fail(a.get(), "close");
     return true;
+}
+
+std::vector<ArchiveEntry> TreeEntries(const std::string &dir) {
+    std::vector<ArchiveEntry> entries;
+    std::vector<std::string> pending{""};
+    while (!pending.empty()) {
+        const std::string rel = pending.back();
+        pending.pop_back();
+        const std::string here = rel.empty() ? dir : dir + "/" + rel;
+        std::unique_ptr<DIR, int (*)(DIR *)> d(opendir(here.c_str()), closedir);
+        if (!d) throw std::runtime_error("opendir " + here);
+        while (const dirent *e = readdir(d.get())) {
+            const std::string name = e->d_name;
+            if (name == "." || name == "..") continue;
+            const std::string child = rel.empty() ? name : rel + "/" + name;
+            const std::string full = dir + "/" + child;
+            struct stat st;
+            if (lstat(full.c_str(), &st) != 0) throw std::runtime_error("lstat " + full);
+            const int mode = static_cast<int>(st.st_mode & 07777);
+            if (S_ISDIR(st.st_mode)) {
+                entries.push_back(DirEntry(child, mode));
+                pending.push_back(child);
+            } else if (S_ISLNK(st.st_mode)) {
+                entries.push_back(SymlinkEntry(child, LinkText(full)));
+            } else if (S_ISREG(st.st_mode)) {
+                entries.push_back(FileEntry(child, ReadFile(full), mode));
+            }
+        }
+    }
+    std::sort(entries.begin(), entries.end(),
+              [](const ArchiveEntry &a, const ArchiveEntry &b) { return a.path < b.path; });
+    return entries;
+}
+
+std::vector<ArchiveEntry> ReadArchive(const std::string &path) {
+    std::unique_ptr<struct archive, int (*)(struct archive *)> a(archive_read_new(),
+                                                                 archive_read_free);
+    archive_read_support_filter_all(a.get());
+    archive_read_support_format_all(a.get());
+    if (archive_read_open_filename(a.get(), path.c_str(), 10240) != ARCHIVE_OK)
+        throw std::runtime_error("ReadArchive " + path + ": " + archive_error_string(a.get()));
+    std::vector<ArchiveEntry> entries;
+    struct archive_entry *e = nullptr;
+    int r;
+    while ((r = archive_read_next_header(a.get(), &e)) == ARCHIVE_OK) {
+        std::string path_name = archive_entry_pathname(e);
+        if (path_name.compare(0, 2, "./") == 0) path_name.erase(0, 2);
+        if (path_name.empty() || path_name == ".") continue;
+        if (!path_name.empty() && path_name.back() == '/') path_name.pop_back();
+        const int mode = static_cast<int>(archive_entry_perm(e));
+        if (archive_entry_filetype(e) == AE_IFDIR) {
+            entries.push_back(DirEntry(path_name, mode));
+        } else if (archive_entry_filetype(e) == AE_IFLNK) {
+            entries.push_back(SymlinkEntry(path_name, archive_entry_symlink(e)));
+        } else {
+            std::string data;
+            char buf[65536];
+            ssize_t n;
+            while ((n = archive_read_data(a.get(), buf, sizeof buf)) > 0)
+                data.append(buf, static_cast<size_t>(n));
+            entries.push_back(FileEntry(path_name, data, mode));
+        }
+    }
+    if (r != ARCHIVE_EOF)
+        throw std::runtime_error("ReadArchive " + path + ": " + archive_error_string(a.get()));
+    return entries;
+}
+
+void WritePackage(const std::string &path, std::vector<ArchiveEntry> entries) {
+    std::stable_sort(entries.begin(), entries.end(),
+                     [](const ArchiveEntry &a, const ArchiveEntry &b) { return a.path < b.path; });
+    if (!WriteArchive(path, ArchiveFormat::kTarGz, entries))
+        throw std::runtime_error("cannot write the package " + path);
 }
 
 }  // namespace testing_support

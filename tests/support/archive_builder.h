@@ -41,6 +41,17 @@ enum class ArchiveFormat { kTar, kTarGz, kZip, kCpio };
 bool WriteArchive(const std::string &path, ArchiveFormat format,
                   const std::vector<ArchiveEntry> &entries);
 
+// The files, directories and symbolic links below `dir` (itself left out) as
+// entries with paths relative to it, sorted by path, so that parents come
+// before their children. Throws when the tree cannot be read.
+std::vector<ArchiveEntry> TreeEntries(const std::string &dir);
+// The entries of the archive at `path` with their data, in archive order.
+// Throws when it cannot be read.
+std::vector<ArchiveEntry> ReadArchive(const std::string &path);
+// Writes `entries`, sorted by path, to a new gzip-compressed tar at `path`.
+// Throws when libarchive refuses.
+void WritePackage(const std::string &path, std::vector<ArchiveEntry> entries);
+
 }  // namespace testing_support
 
 #endif

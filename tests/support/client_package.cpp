@@ -7,6 +7,7 @@
 
 #include <stdexcept>
 
+#include "archive_builder.h"
 #include "disk_state.h"
 #include "test_support.h"
 
@@ -56,12 +57,8 @@ void WriteClientTree(const std::string &dir, const ClientTreeSpec &spec) {
 }
 
 void InstallPackage(const std::string &tree, const std::string &root) {
-    MakeDirs(root + "/package");
-    std::string out;
-    const std::string command = "tar --sort=name -czf " + Quote(root + "/package/tarrowind.qpk") +
-                                " -C " + Quote(tree) + " . 2>&1 && cp " + Quote(tree + "/INFO") +
-                                " " + Quote(root + "/INFO") + " 2>&1";
-    if (RunCommand(command, &out) != 0) throw std::runtime_error("failed: " + command + "\n" + out);
+    WritePackage(root + "/package/tarrowind.qpk", TreeEntries(tree));
+    WriteFile(root + "/INFO", ReadFile(tree + "/INFO"));
 }
 
 int StartCalls(const std::string &home) {

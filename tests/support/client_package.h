@@ -28,7 +28,7 @@ void WriteClientTree(const std::string &dir, const ClientTreeSpec &spec);
 
 // Packs `tree` into <root>/package/tarrowind.qpk (tar.gz, entries in name
 // order, so that they are extracted in the order of their names) and copies
-// its INFO to <root>/INFO. Throws on failure.
+// its INFO to <root>/INFO. Starts no process. Throws on failure.
 void InstallPackage(const std::string &tree, const std::string &root);
 
 // The lines of <home>/start-stop.calls: one per start of the client.

@@ -4,29 +4,15 @@
 
 #include <stdexcept>
 
+#include "archive_builder.h"
+#include "client_package.h"
+
 namespace testing_support {
-
-namespace {
-
-// A client tree as the package carries it, in `dir`.
-void MakeClientTree(const std::string &dir, const std::string &build) {
-    ServiceTree::WriteInfo(dir + "/INFO", build);
-    WriteFile(dir + "/bin/tarrowind-backup-ui", "#!/bin/sh\nexec sleep 60\n");
-    WriteFile(dir + "/package/start-stop",
-              "#!/bin/sh\necho \"$1\" >> \"$HOME/start-stop.calls\"\n");
-    WriteFile(dir + "/lib/libclient.so.1", std::string(4096, 'x'));
-    MustRun("chmod 755 " + Quote(dir + "/bin/tarrowind-backup-ui") + " " +
-            Quote(dir + "/package/start-stop") + " && ln -s libclient.so.1 " +
-            Quote(dir + "/lib/libclient.so"));
-}
-
-}  // namespace
 
 ServiceTree::ServiceTree(const std::string &home_name)
     : root_(tmp_.sub("opt/Veltrona/Tarrowind")), home_(tmp_.sub(home_name)) {
-    MustRun("mkdir -p " + Quote(root_ + "/bin") + " " + Quote(root_ + "/package") + " " +
-            Quote(root_ + "/log") + " " + Quote(home_) + " && cp " SERVICE_DRIVER " " +
-            Quote(root_ + "/bin/"));
+    for (const std::string &dir : {root_ + "/package", root_ + "/log", home_}) MakeDirs(dir);
+    WriteFile(root_ + "/bin/service_driver", ReadFile(SERVICE_DRIVER), 0755);
 }
 
 void ServiceTree::WriteInfo(const std::string &path, const std::string &build,
@@ -35,25 +21,26 @@ void ServiceTree::WriteInfo(const std::string &path, const std::string &build,
                         "\nminor_version=1\nbuild_version=" + build + "\nicon_overlay_version=8\n");
 }
 
-void ServiceTree::InstallApp(const std::string &build) const { MakeClientTree(app(), build); }
+void ServiceTree::InstallApp(const std::string &build) const {
+    WriteClientTree(app(), ClientTreeSpec{build});
+}
 
 void ServiceTree::MakePackage(const std::string &build) const {
     const std::string tree = tmp_.sub("package-tree-" + build);
-    MakeClientTree(tree, build);
-    MustRun("tar --sort=name -czf " + Quote(root_ + "/package/tarrowind.qpk") + " -C " +
-            Quote(tree) + " .");
-    WriteInfo(root_ + "/INFO", build);
+    WriteClientTree(tree, ClientTreeSpec{build});
+    InstallPackage(tree, root_);
 }
 
 void ServiceTree::MakeCorruptPackage() const {
     const std::string tree = tmp_.sub("package-tree-corrupt");
-    MakeClientTree(tree, "9999");
+    WriteClientTree(tree, ClientTreeSpec{"9999"});
     WriteFile(tree + "/zz-big", std::string(256 * 1024, 'z'));
-    const std::string tar = tmp_.sub("corrupt.tar");
     // An uncompressed tar cut in the middle of its last member: the first
     // entries extract, then reading fails.
-    MustRun("tar --sort=name -cf " + Quote(tar) + " -C " + Quote(tree) + " . && head -c 200000 " +
-            Quote(tar) + " > " + Quote(root_ + "/package/tarrowind.qpk"));
+    const std::string tar = tmp_.sub("corrupt.tar");
+    if (!WriteArchive(tar, ArchiveFormat::kTar, TreeEntries(tree)))
+        throw std::runtime_error("cannot write " + tar);
+    WriteFile(root_ + "/package/tarrowind.qpk", ReadFile(tar).substr(0, 200000));
     WriteInfo(root_ + "/INFO", "9999");
 }
 

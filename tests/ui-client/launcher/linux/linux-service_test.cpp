@@ -328,7 +328,7 @@ TEST(PostUpgrade, RunsTheStartScriptWithStart) {
         ServiceTree tree(home);
         tree.InstallApp("3320");
         tree.Run("post");
-        EXPECT_EQ("start\n", ReadFile(tree.home() + "/start-stop.calls")) << home;
+        EXPECT_EQ("start 3320\n", ReadFile(tree.home() + "/start-stop.calls")) << home;
     }
 }
 
@@ -338,7 +338,7 @@ TEST(PostUpgrade, StartsTheRestoredCopyAfterAFailedUpgrade) {
     tree.MakeCorruptPackage();
     EXPECT_NE(std::string::npos, tree.Run("handle").out.find("result=-1"));
     tree.Run("post");
-    EXPECT_EQ("start\n", ReadFile(tree.home() + "/start-stop.calls"));
+    EXPECT_EQ("start 3320\n", ReadFile(tree.home() + "/start-stop.calls"));
     EXPECT_NE(std::string::npos, ReadFile(tree.app() + "/INFO").find("build_version=3320"));
 }
 
