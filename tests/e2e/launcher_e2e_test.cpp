@@ -26,9 +26,12 @@
 
 namespace {
 
+using testing_support::ArchiveEntry;
 using testing_support::BlockingStartScript;
 using testing_support::ChildProcess;
 using testing_support::CountOccurrences;
+using testing_support::DirEntry;
+using testing_support::FileEntry;
 using testing_support::kAlreadyLaunched;
 using testing_support::kDone;
 using testing_support::KillProcessesWithEnvironment;
@@ -469,7 +472,9 @@ std::string EntriesOfAnotherOwner(const std::string &dir) {
     return out;
 }
 
-const char kReadOnly[] = "mkdir -p bin/ro && echo x > bin/ro/file && chmod 555 bin/ro";
+// A read-only folder in the package.
+const std::vector<ArchiveEntry> kReadOnly = {DirEntry("bin/ro", 0555),
+                                             FileEntry("bin/ro/file", "x\n")};
 
 class StrandedUserTest : public ::testing::TestWithParam<StrandRow> {};
 
@@ -590,7 +595,8 @@ INSTANTIATE_TEST_SUITE_P(
                   "home",
                   true,
                   [](LauncherInstall &i) {
-                      i.RepackPackage("1001", "", "head -c 3145728 /dev/zero > bin/big");
+                      i.RepackPackage("1001", "",
+                                      {FileEntry("bin/big", std::string(3145728, '\0'))});
                   },
                   {},
                   {"prlimit", "--fsize=1048576", "--"},

@@ -116,26 +116,27 @@ void LauncherInstall::Shell(const std::string &script) const {
 }
 
 void LauncherInstall::RepackPackage(const std::string &build, const std::string &start_script,
-                                    const std::string &tree_command) const {
+                                    const std::vector<ArchiveEntry> &extra) const {
     const std::string package = root_ + "/package/tarrowind.qpk";
-    const std::string tree = tmp_.sub("package-tree-" + build);
-    MustRun("rm -rf " + Quote(tree) + " && mkdir -p " + Quote(tree) + " && tar -xzf " +
-            Quote(package) + " -C " + Quote(tree));
-    WriteFile(tree + "/INFO", InfoText(build));
-    if (!start_script.empty()) {
-        WriteFile(tree + "/package/start-stop", start_script);
-        MustRun("chmod 755 " + Quote(tree + "/package/start-stop"));
+    std::vector<ArchiveEntry> entries;
+    for (ArchiveEntry &entry : ReadArchive(package)) {
+        if (entry.path == "INFO") entry.body = InfoText(build);
+        if (entry.path == "package/start-stop" && !start_script.empty()) {
+            entry.body = start_script;
+            entry.mode = 0755;
+        }
+        entries.push_back(entry);
     }
-    if (!tree_command.empty()) MustRun("cd " + Quote(tree) + " && " + tree_command);
-    MustRun("tar --sort=name -czf " + Quote(package) + " -C " + Quote(tree) + " INFO bin package");
+    entries.insert(entries.end(), extra.begin(), extra.end());
+    WritePackage(package, entries);
     WriteFile(root_ + "/INFO", InfoText(build));
 }
 
 void LauncherInstall::SetUserStartScript(const std::string &text) const {
     const std::string script = app() + "/package/start-stop";
-    WriteFile(script + ".new", text);
-    MustRun("chmod 755 " + Quote(script + ".new") + " && mv -f " + Quote(script + ".new") + " " +
-            Quote(script));
+    WriteFile(script + ".new", text, 0755);
+    if (rename((script + ".new").c_str(), script.c_str()) != 0)
+        throw std::runtime_error("rename to " + script + ": " + strerror(errno));
 }
 
 std::string BlockingStartScript() {

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "archive_builder.h"
 #include "child_process.h"
 #include "test_support.h"
 
@@ -75,13 +76,12 @@ public:
     // Ends the client `pid` with SIGTERM and waits until it is gone.
     static bool StopClient(pid_t pid);
 
-    // Rebuilds <root>/package/tarrowind.qpk from the installed package's own
-    // tree with INFO carrying `build`, and writes <root>/INFO to match. A
-    // non-empty `start_script` replaces the package's package/start-stop; a
-    // non-empty `tree_command` runs (sh, in the tree) before packing, and
-    // may change what lies in bin/ and package/.
+    // Rebuilds <root>/package/tarrowind.qpk from the package's own entries
+    // with INFO carrying `build`, and writes <root>/INFO to match. A
+    // non-empty `start_script` replaces the package's package/start-stop;
+    // `extra` entries are added. Entries go in name order.
     void RepackPackage(const std::string &build, const std::string &start_script = "",
-                       const std::string &tree_command = "") const;
+                       const std::vector<ArchiveEntry> &extra = {}) const;
     // Runs `script` with sh as this process's user, with $R, $H, $U and $A
     // set to root(), home(), user() and app(), and $T to the scratch folder.
     // Throws when it fails.
