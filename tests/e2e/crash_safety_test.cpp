@@ -44,6 +44,7 @@ using testing_support::RunCommand;
 using testing_support::ScopedTmpfs;
 using testing_support::StartCalls;
 using testing_support::TreeSnapshot;
+using testing_support::WaitUntil;
 using testing_support::WriteClientTree;
 
 const char kInstalled[] = "user installation is ready, removing backup app";
@@ -155,18 +156,16 @@ TEST_F(CrashSafetyTest, KilledAtAnyMomentOfAnUpgradeTheNextRunCompletesIt) {
         std::unique_ptr<ChildProcess> launcher = install_.Start();
         const auto start = std::chrono::steady_clock::now();
         bool signalled = false;
-        while (launcher->Running()) {
-            const double elapsed =
-                std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
-                    .count();
-            if (moment.reached(elapsed)) {
-                launcher->Signal(SIGKILL);
-                signalled = true;
-                break;
-            }
-            if (elapsed > 60000) break;
-            usleep(200);
-        }
+        WaitUntil(
+            [&] {
+                const double elapsed = std::chrono::duration<double, std::milli>(
+                                           std::chrono::steady_clock::now() - start)
+                                           .count();
+                signalled = launcher->Running() && moment.reached(elapsed);
+                return signalled || !launcher->Running();
+            },
+            60000, 200);
+        if (signalled) launcher->Signal(SIGKILL);
         ASSERT_TRUE(launcher->Wait(30000));
         if (signalled && launcher->StatusText() == "signal 9") {
             ++killed;
@@ -314,7 +313,8 @@ TEST_F(CrashSafetyTest, ReadOnlyFoldersSurviveAKillOrAFailedWrite) {
                                 "' '" + app() + "'"));
         install_.SetWrapper(row.wrapper);
         std::unique_ptr<ChildProcess> launcher = install_.Start();
-        while (row.kill_when && launcher->Running() && !row.kill_when()) usleep(200);
+        if (row.kill_when)
+            WaitUntil([&] { return !launcher->Running() || row.kill_when(); }, 60000, 200);
         if (row.kill_when) launcher->Signal(SIGKILL);
         ASSERT_TRUE(launcher->Wait(30000));
         KillProcessesWithEnvironment("HOME=" + install_.home());

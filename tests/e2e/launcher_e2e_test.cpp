@@ -49,6 +49,7 @@ using testing_support::RunCommand;
 using testing_support::TreeSnapshot;
 using testing_support::WaitForFile;
 using testing_support::WaitForText;
+using testing_support::WaitUntil;
 using testing_support::WriteFile;
 using testing_support::XvfbServer;
 
@@ -726,12 +727,9 @@ protected:
         install_.RepackPackage("1000", BlockingStartScript());
         *launcher = StartOnDisplay();
         if (!WaitForFile(Entered(), kTimeoutMs)) return "";
-        for (int i = 0; i < 100; ++i) {
-            const std::vector<std::string> dialogs = MappedDialogs();
-            if (!dialogs.empty()) return dialogs.front();
-            usleep(100 * 1000);
-        }
-        return "";
+        std::vector<std::string> dialogs;
+        WaitUntil([&] { return !(dialogs = MappedDialogs()).empty(); }, 10000, 100000);
+        return dialogs.empty() ? "" : dialogs.front();
     }
 
     std::unique_ptr<XvfbServer> xvfb_;
@@ -747,10 +745,12 @@ TEST_F(LauncherDisplayTest, NoUpgradeNeverShowsTheDialog) {
     const auto start = std::chrono::steady_clock::now();
     std::unique_ptr<ChildProcess> launcher = StartOnDisplay();
     std::set<std::string> seen;
-    while (launcher->Running() && SecondsSince(start) < 60) {
-        for (const std::string &id : MappedDialogs()) seen.insert(id);
-        usleep(100 * 1000);
-    }
+    WaitUntil(
+        [&] {
+            for (const std::string &id : MappedDialogs()) seen.insert(id);
+            return !launcher->Running();
+        },
+        60000, 100000);
     ASSERT_TRUE(launcher->Wait(0)) << "the launcher did not end";
     EXPECT_EQ("exit 0", launcher->StatusText()) << launcher->Errors();
     // The launcher waited for the script, so the windows were watched

@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <chrono>
 #include <cstring>
 #include <fstream>
 #include <sstream>
@@ -110,11 +111,12 @@ std::string LinkText(const std::string &path) {
     return n > 0 ? std::string(buf, static_cast<size_t>(n)) : std::string();
 }
 
-bool WaitUntil(const std::function<bool()> &done, int timeout_ms) {
-    for (int waited = 0;; waited += 10) {
+bool WaitUntil(const std::function<bool()> &done, int timeout_ms, int poll_us) {
+    const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeout_ms);
+    for (;;) {
         if (done()) return true;
-        if (waited >= timeout_ms) return false;
-        usleep(10 * 1000);
+        if (std::chrono::steady_clock::now() >= end) return false;
+        usleep(static_cast<useconds_t>(poll_us));
     }
 }
 

@@ -64,9 +64,9 @@ std::string Quote(const std::string &s);
 void MustRun(const std::string &command);
 // The target of the symbolic link `path`; empty when it is none.
 std::string LinkText(const std::string &path);
-// Calls `done` every 10 ms until it is true; false when `timeout_ms` went by
-// first. `done` is called at least once.
-bool WaitUntil(const std::function<bool()> &done, int timeout_ms);
+// Calls `done` every `poll_us` microseconds until it is true; false when
+// `timeout_ms` went by first. `done` is called at least once.
+bool WaitUntil(const std::function<bool()> &done, int timeout_ms, int poll_us = 10000);
 // The whole contents of `path`; empty when it cannot be read.
 std::string ReadFile(const std::string &path);
 // At most `limit` bytes of the regular file `path`, read without blocking;
