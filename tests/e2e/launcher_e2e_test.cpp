@@ -98,6 +98,17 @@ protected:
         ASSERT_TRUE(LauncherInstall::StopClient(client));
     }
 
+    // With the debug lines of the sequence on and the client copy
+    // installed, starts a launcher whose start script blocks until
+    // Release(), and waits until the script has begun.
+    void StartBlockedLauncher(std::unique_ptr<ChildProcess> *launcher) {
+        install_.SetLogLevels("launcher_debug=7\n");
+        ASSERT_NO_FATAL_FAILURE(InstallClientCopy());
+        install_.SetUserStartScript(BlockingStartScript());
+        *launcher = install_.Start();
+        ASSERT_TRUE(WaitForFile(Entered(), kTimeoutMs)) << (*launcher)->Errors();
+    }
+
     LauncherInstall install_;
 };
 
@@ -202,11 +213,8 @@ class SecondLauncherTest : public LauncherE2eTest,
                            public ::testing::WithParamInterface<std::vector<std::string>> {};
 
 TEST_P(SecondLauncherTest, LeavesAtOnceWhileTheFirstRuns) {
-    install_.SetLogLevels("launcher_debug=7\n");
-    ASSERT_NO_FATAL_FAILURE(InstallClientCopy());
-    install_.SetUserStartScript(BlockingStartScript());
-    std::unique_ptr<ChildProcess> first = install_.Start();
-    ASSERT_TRUE(WaitForFile(Entered(), kTimeoutMs)) << first->Errors();
+    std::unique_ptr<ChildProcess> first;
+    ASSERT_NO_FATAL_FAILURE(StartBlockedLauncher(&first));
 
     std::vector<std::string> env = GetParam();
     for (std::string &change : env) {
@@ -239,11 +247,8 @@ INSTANTIATE_TEST_SUITE_P(Environments, SecondLauncherTest,
                          });
 
 TEST_F(LauncherE2eTest, CopyAtAnotherPathIsNotASecondInstance) {
-    install_.SetLogLevels("launcher_debug=7\n");
-    ASSERT_NO_FATAL_FAILURE(InstallClientCopy());
-    install_.SetUserStartScript(BlockingStartScript());
-    std::unique_ptr<ChildProcess> first = install_.Start();
-    ASSERT_TRUE(WaitForFile(Entered(), kTimeoutMs)) << first->Errors();
+    std::unique_ptr<ChildProcess> first;
+    ASSERT_NO_FATAL_FAILURE(StartBlockedLauncher(&first));
     ASSERT_EQ(0, unlink(Entered().c_str()));
 
     const std::string other_root = install_.scratch("other/Tarrowind");
