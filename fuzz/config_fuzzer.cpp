@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "file/scoped.h"
 #include "linux/linux-service.h"
 
 namespace {
@@ -35,9 +36,7 @@ bool AllOf(const ustring &s, bool (*cls)(unsigned char)) {
 
 extern "C" int LLVMFuzzerInitialize(int *, char ***) {
     char tmpl[] = "/tmp/config-fuzzer-XXXXXX";
-    const int fd = mkstemp(tmpl);
-    if (fd < 0) abort();
-    close(fd);
+    if (!ScopedFd(mkstemp(tmpl)).valid()) abort();
     g_path = tmpl;
     atexit([] { unlink(g_path.c_str()); });
     return 0;
@@ -56,10 +55,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
         Check(key == ustring("unset") && value == ustring("unset"), "key or value set");
     }
 
-    FILE *f = fopen(g_path.c_str(), "wb");
-    if (!f) abort();
-    fwrite(data, 1, size, f);
-    fclose(f);
+    {
+        ScopedFile f(fopen(g_path.c_str(), "wb"));
+        if (!f) abort();
+        fwrite(data, 1, size, f.get());
+    }
     Config config;
     const int read = config.read(ustring(g_path.c_str()));
     Check(read == 0 || read == -1, "read result");

@@ -14,6 +14,7 @@
 #include <string>
 
 #include "extractor.h"
+#include "file/scoped.h"
 #include "texts/strtab.h"
 
 namespace {
@@ -22,10 +23,9 @@ std::string g_base;
 
 std::set<std::string> Names(const std::string &dir) {
     std::set<std::string> names;
-    if (DIR *d = opendir(dir.c_str())) {
-        while (const dirent *e = readdir(d)) names.insert(e->d_name);
-        closedir(d);
-    }
+    ScopedDir d(opendir(dir.c_str()));
+    if (d)
+        while (const dirent *e = readdir(d.get())) names.insert(e->d_name);
     return names;
 }
 
@@ -65,10 +65,11 @@ extern "C" int LLVMFuzzerInitialize(int *, char ***) {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     const std::string archive = g_base + "/package.qpk";
     const std::string target = g_base + "/app";
-    FILE *f = fopen(archive.c_str(), "wb");
-    if (!f) abort();
-    fwrite(data, 1, size, f);
-    fclose(f);
+    {
+        ScopedFile f(fopen(archive.c_str(), "wb"));
+        if (!f) abort();
+        fwrite(data, 1, size, f.get());
+    }
     if (mkdir(target.c_str(), 0755) != 0) abort();
 
     Extractor extractor;

@@ -13,6 +13,7 @@
 
 #include <QCoreApplication>
 
+#include "file/scoped.h"
 #include "linux/linux-service.h"
 
 namespace {
@@ -43,10 +44,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     MustMkdir(home);
     MustMkdir(user);
     MustMkdir(app);
-    FILE *f = fopen((app + "/INFO").c_str(), "wb");
-    if (!f) abort();
-    fwrite(data, 1, size, f);
-    fclose(f);
+    {
+        ScopedFile f(fopen((app + "/INFO").c_str(), "wb"));
+        if (!f) abort();
+        fwrite(data, 1, size, f.get());
+    }
 
     setenv("HOME", home.c_str(), 1);
     {

@@ -12,6 +12,7 @@
 #include <cstring>
 #include <stdexcept>
 
+#include "file/scoped.h"
 #include "test_support.h"
 
 extern char **environ;
@@ -167,8 +168,9 @@ bool WaitProcessGone(pid_t pid, int timeout_ms) {
 
 int KillProcessesWithEnvironment(const std::string &entry) {
     std::vector<pid_t> killed;
-    if (DIR *proc = opendir("/proc")) {
-        while (const dirent *d = readdir(proc)) {
+    ScopedDir proc(opendir("/proc"));
+    if (proc) {
+        while (const dirent *d = readdir(proc.get())) {
             char *end;
             const long pid = strtol(d->d_name, &end, 10);
             if (*end != '\0' || pid <= 0 || pid == getpid()) continue;
@@ -184,7 +186,6 @@ int KillProcessesWithEnvironment(const std::string &entry) {
                 at = nul + 1;
             }
         }
-        closedir(proc);
     }
     for (pid_t pid : killed) WaitProcessGone(pid, 5000);
     return static_cast<int>(killed.size());

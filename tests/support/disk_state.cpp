@@ -16,6 +16,7 @@
 #include <functional>
 #include <stdexcept>
 
+#include "file/scoped.h"
 #include "test_support.h"
 
 namespace testing_support {
@@ -24,15 +25,14 @@ namespace {
 
 // FNV-1a over the file's bytes; "-" when it cannot be read.
 std::string Checksum(const std::string &path) {
-    const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) return "-";
+    const ScopedFd fd(open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    if (!fd.valid()) return "-";
     uint64_t h = 1469598103934665603ull;
     char buf[65536];
     ssize_t n;
-    while ((n = read(fd, buf, sizeof buf)) > 0)
+    while ((n = read(fd.get(), buf, sizeof buf)) > 0)
         for (ssize_t i = 0; i < n; ++i)
             h = (h ^ static_cast<unsigned char>(buf[i])) * 1099511628211ull;
-    close(fd);
     char text[17];
     snprintf(text, sizeof text, "%016llx", static_cast<unsigned long long>(h));
     return text;
@@ -55,12 +55,10 @@ void Walk(const std::string &dir, const std::string &rel, const std::vector<std:
           const std::function<void(const std::string &, const struct stat &)> &visit) {
     std::vector<std::string> names;
     const std::string here = rel.empty() ? dir : dir + "/" + rel;
-    if (DIR *d = opendir(here.c_str())) {
-        while (const dirent *e = readdir(d)) {
-            const std::string name = e->d_name;
-            if (name != "." && name != "..") names.push_back(name);
-        }
-        closedir(d);
+    ScopedDir d(opendir(here.c_str()));
+    while (const dirent *e = d ? readdir(d.get()) : nullptr) {
+        const std::string name = e->d_name;
+        if (name != "." && name != "..") names.push_back(name);
     }
     std::sort(names.begin(), names.end());
     for (const std::string &name : names) {

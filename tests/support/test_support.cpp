@@ -1,4 +1,3 @@
-#include "disk_state.h"
 #include "test_support.h"
 
 #include <dirent.h>
@@ -17,6 +16,8 @@
 #include <fstream>
 #include <sstream>
 #include <stdexcept>
+
+#include "file/scoped.h"
 
 namespace testing_support {
 
@@ -84,12 +85,12 @@ void MakeDirs(const std::string &path) {
 void WriteFile(const std::string &path, const std::string &contents, int mode) {
     const std::string::size_type slash = path.rfind('/');
     if (slash != std::string::npos && slash > 0) MakeDirs(path.substr(0, slash));
-    const int fd = open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-    if (fd < 0) throw std::runtime_error("open " + path + ": " + strerror(errno));
-    const bool ok =
-        write(fd, contents.data(), contents.size()) == static_cast<ssize_t>(contents.size()) &&
-        (mode < 0 || fchmod(fd, static_cast<mode_t>(mode)) == 0);
-    close(fd);
+    ScopedFd fd(open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644));
+    if (!fd.valid()) throw std::runtime_error("open " + path + ": " + strerror(errno));
+    const bool ok = write(fd.get(), contents.data(), contents.size()) ==
+                        static_cast<ssize_t>(contents.size()) &&
+                    (mode < 0 || fchmod(fd.get(), static_cast<mode_t>(mode)) == 0) &&
+                    fd.Close() == 0;
     if (!ok) throw std::runtime_error("write " + path + ": " + strerror(errno));
 }
 
@@ -129,15 +130,13 @@ std::string ReadFile(const std::string &path) {
 
 std::string ReadHead(const std::string &path, size_t limit) {
     std::string text;
-    const int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) return text;
+    const ScopedFd fd(open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
     struct stat st;
-    if (fstat(fd, &st) == 0 && S_ISREG(st.st_mode)) {
+    if (fd.valid() && fstat(fd.get(), &st) == 0 && S_ISREG(st.st_mode)) {
         text.resize(limit);
-        const ssize_t got = read(fd, &text[0], limit);
+        const ssize_t got = read(fd.get(), &text[0], limit);
         text.resize(got > 0 ? static_cast<size_t>(got) : 0);
     }
-    close(fd);
     return text;
 }
 
@@ -155,11 +154,10 @@ int RunCommand(const std::string &command, std::string *out) {
 }
 
 int OpenDescriptorCount() {
-    DIR *d = opendir("/proc/self/fd");
+    ScopedDir d(opendir("/proc/self/fd"));
     if (!d) return -1;
     int n = 0;
-    while (readdir(d)) ++n;
-    closedir(d);
+    while (readdir(d.get())) ++n;
     return n - 3;  // ".", ".." and the descriptor of d itself
 }
 
@@ -176,14 +174,11 @@ int CountOccurrences(const std::string &text, const std::string &what) {
 
 std::vector<std::string> Leftovers(const std::string &dir) {
     std::vector<std::string> found;
-    if (DIR *d = opendir(dir.c_str())) {
-        while (const dirent *e = readdir(d)) {
-            const std::string name = e->d_name;
-            if (name != "." && name != ".." && name != "Tarrowind.app" && name != "log" &&
-                name != "ui.pid" && name[0] != '.')
-                found.push_back(name);
-        }
-        closedir(d);
+    ScopedDir d(opendir(dir.c_str()));
+    while (const dirent *e = d ? readdir(d.get()) : nullptr) {
+        const std::string name = e->d_name;
+        if (name != "Tarrowind.app" && name != "log" && name != "ui.pid" && name[0] != '.')
+            found.push_back(name);
     }
     std::sort(found.begin(), found.end());
     return found;
