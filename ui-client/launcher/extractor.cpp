@@ -1,12 +1,15 @@
 #include "extractor.h"
 
 #include <errno.h>
+#include <fcntl.h>
 #include <stdint.h>
 #include <stdio.h>
 #include <stdlib.h>
 #include <string.h>
+#include <unistd.h>
 
 #include <memory>
+#include <string>
 
 #include <archive.h>
 #include <archive_entry.h>
@@ -100,6 +103,37 @@ const char *Refusal(struct archive_entry *entry, const char *name) {
     if (NamesTarget(name) && (hardlink || type != AE_IFDIR))
         return "it would replace the target directory";
     return nullptr;
+}
+
+// Changes the process's working directory to `dir` while it lives and puts
+// the old one back, on every path. The working directory is process-wide:
+// only the worker thread extracts, and while it does, nothing else in the
+// launcher names a relative path (the log and the package are opened by
+// absolute paths).
+class ScopedWorkingDirectory {
+public:
+    explicit ScopedWorkingDirectory(const char *dir)
+        : old_(open(".", O_PATH | O_DIRECTORY | O_CLOEXEC)) {
+        entered_ = old_.valid() && chdir(dir) == 0;
+    }
+    ~ScopedWorkingDirectory() {
+        if (entered_ && fchdir(old_.get()) != 0) abort();
+    }
+    ScopedWorkingDirectory(const ScopedWorkingDirectory &) = delete;
+    ScopedWorkingDirectory &operator=(const ScopedWorkingDirectory &) = delete;
+
+    bool entered() const { return entered_; }
+
+private:
+    ScopedFd old_;
+    bool entered_;
+};
+
+// An entry's name relative to the target: without leading slashes (an
+// absolute name lands inside the target too); "." for the target itself.
+std::string RelativeName(const char *name) {
+    while (*name == '/') ++name;
+    return *name ? name : ".";
 }
 
 // Whether the disk writer failed on the target's side: a system call that
@@ -205,10 +239,13 @@ int Extractor::Extract() {
         return -1;
     }
 
-    // The writer checks, and with UNLINK removes, every symbolic link on the
-    // absolute paths it is given, the target's own ancestors included (a home
-    // directory reached through a link). Under the canonical path of the
-    // target it can only meet links that the archive itself created.
+    // Entries are written by names relative to the target, from inside it,
+    // as bsdtar does with -C: the writer checks every component of a name
+    // for symbolic links (and with UNLINK removes them), so it then checks
+    // only what lies inside the target, never the home directory's own path
+    // (a home reached through a link keeps its link), and once per component
+    // instead of from "/" down. The target's canonical path is entered, so
+    // it holds no links of its own.
     ScopedMalloc<char> resolved(realpath(target.c_str_utf8(), nullptr));
     package_at_fault = false;
     if (!resolved) {
@@ -217,10 +254,11 @@ int Extractor::Extract() {
                        target.c_str_utf8(), strerror(errno));
         return -1;
     }
-    const ustring prefix = ustring(resolved.get()) + "/";
 
-    // Declared first so that it is freed last: the reader goes first, then the
-    // writer, which sets the deferred directory modes as it is freed.
+    // Declared first so that it is left last: the reader goes first, then the
+    // writer, which sets the deferred directory modes as it is freed, by
+    // their relative names, then the working directory is put back.
+    std::unique_ptr<ScopedWorkingDirectory> inside;
     Writer writer;
     Reader reader(archive_read_new());
     if (!reader) {
@@ -243,6 +281,14 @@ int Extractor::Extract() {
         Logger::LogMsg(Logger::L_ERR, kComponent,
                        "[ERROR] extractor(%d): Failed to read file '%s' ('%s')\n", __LINE__,
                        source.c_str_utf8(), ErrorText(reader.get()));
+        return -1;
+    }
+    // The source is open: a relative source path was taken where it stood.
+    inside.reset(new ScopedWorkingDirectory(resolved.get()));
+    if (!inside->entered()) {
+        Logger::LogMsg(Logger::L_ERR, kComponent,
+                       "[ERROR] extractor(%d): Failed to enter target '%s' (%s)\n", __LINE__,
+                       resolved.get(), strerror(errno));
         return -1;
     }
 
@@ -273,15 +319,11 @@ int Extractor::Extract() {
                            "[ERROR] extractor(%d): refusing entry '%s': %s\n", __LINE__, name, why);
             return -1;
         }
-        const ustring path = prefix + name;
-        archive_entry_set_pathname(entry, path.c_str_utf8());
-        // A hard link names another entry of the archive; left alone, the
-        // writer would look for it relative to the working directory.
-        // Symbolic-link bodies stay as they are.
-        if (const char *link = archive_entry_hardlink(entry)) {
-            const ustring link_path = prefix + link;
-            archive_entry_set_hardlink(entry, link_path.c_str_utf8());
-        }
+        archive_entry_set_pathname(entry, RelativeName(name).c_str());
+        // A hard link names another entry of the archive, relative to the
+        // target as well. Symbolic-link bodies stay as they are.
+        if (const char *link = archive_entry_hardlink(entry))
+            archive_entry_set_hardlink(entry, RelativeName(link).c_str());
 
         if (archive_read_extract2(reader.get(), entry, writer.get()) != ARCHIVE_OK) {
             package_at_fault = !WriterFailedOnItsSide(writer.get());

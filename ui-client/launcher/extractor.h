@@ -23,8 +23,9 @@ public:
     void SetSource(const ustring &path);
 
     // Unpacks every entry of the source under the target: entry "a/b" goes to
-    // <target>/a/b, an absolute entry "/a/b" to <target>//a/b, and hard-link
-    // targets are placed under the target the same way. An entry or link
+    // <target>/a/b, an absolute entry "/a/b" as well, and hard-link targets
+    // are placed under the target the same way. While it writes, the
+    // process's working directory is the target (it is put back afterwards). An entry or link
     // target with a ".." element fails the extraction. Nothing is written
     // through a symbolic link: a link met on an entry's way (one the archive
     // made earlier) is removed and a real directory takes its place.
