@@ -75,12 +75,43 @@ def main():
         time_row("  bsdtar -tf + -xf + syncfs (s)", txs)
         time_row("  bsdtar -tf + -xf (s)", tx)
         time_row("  bsdtar -xf (s)", x)
-        ratio_row("  launcher upgrade / (bsdtar -tf + -xf)", launcher, tx, 1.10)
+        ratio_row("  launcher upgrade / (bsdtar -tf + -xf + syncfs)", launcher, txs, 1.25)
+        ratio_row("  launcher upgrade / (bsdtar -tf + -xf)", launcher, tx)
         ratio_row("  launcher upgrade / bsdtar -xf", launcher, x)
-        ratio_row("  launcher upgrade / (bsdtar -tf + -xf + syncfs)", launcher, txs)
         ratio_row("  launcher first install / (bsdtar -tf + -xf)", first, tx)
         ratio_row("  launcher first install / (bsdtar -tf + -xf + syncfs)", first, txs)
         ratio_row("  launcher first install / bsdtar -xf", first, x)
+
+    starts = []
+    for path in glob.glob(os.path.join(results, "client-start.*")):
+        with open(path) as f:
+            starts.append(float(f.read()) * 1000)
+    if starts:
+        rows.append(("**Time to the client's start, upgrade of mixed.tar.gz**", "", "", "", ""))
+        rows.append(("  launcher start to start script (ms)", "%.0f" % min(starts),
+                     "%.0f" % statistics.median(starts), "", ""))
+
+    counts = {}
+    for who in ("launcher", "bsdtar"):
+        path = os.path.join(results, "strace-" + who)
+        if os.path.exists(path):
+            with open(path) as f:
+                for line in f:
+                    fields = line.split()
+                    if len(fields) >= 5 and fields[-1] in ("openat", "newfstatat", "close"):
+                        counts[(who, fields[-1])] = int(fields[3])
+    entries_path = os.path.join(results, "strace-entries")
+    if counts and os.path.exists(entries_path):
+        entries = int(open(entries_path).read())
+        rows.append(("**System calls per entry, upgrade of mixed.tar.gz (%d entries)**"
+                     % entries, "launcher", "bsdtar -xf", "", ""))
+        for call in ("openat", "newfstatat", "close"):
+            mine = counts.get(("launcher", call), 0) / entries
+            theirs = counts.get(("bsdtar", call), 0) / entries
+            target = theirs + 2 if call == "openat" else None
+            rows.append(("  " + call, "%.2f" % mine, "%.2f" % theirs,
+                         "<= %.2f" % target if target else "",
+                         verdict(mine, target) if target else ""))
 
     launch = os.path.join(results, "launch.json")
     if os.path.exists(launch):
