@@ -50,25 +50,19 @@ private:
     int fd_;
 };
 
-struct DirCloser {
-    void operator()(DIR *dp) const {
+// Releases a handle with `Release`, keeping errno.
+template <typename T, int (*Release)(T *)>
+struct ErrnoKeepingCloser {
+    void operator()(T *handle) const {
         const int saved_errno = errno;
-        closedir(dp);
+        Release(handle);
         errno = saved_errno;
     }
 };
 // Owns a directory stream.
-typedef std::unique_ptr<DIR, DirCloser> ScopedDir;
-
-struct FileCloser {
-    void operator()(FILE *fp) const {
-        const int saved_errno = errno;
-        fclose(fp);
-        errno = saved_errno;
-    }
-};
+typedef std::unique_ptr<DIR, ErrnoKeepingCloser<DIR, closedir>> ScopedDir;
 // Owns a stdio stream that nothing else closes.
-typedef std::unique_ptr<FILE, FileCloser> ScopedFile;
+typedef std::unique_ptr<FILE, ErrnoKeepingCloser<FILE, fclose>> ScopedFile;
 
 struct FreeDeleter {
     void operator()(void *p) const { free(p); }
