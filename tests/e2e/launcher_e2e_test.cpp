@@ -762,7 +762,7 @@ TEST_F(LauncherDisplayTest, NoUpgradeNeverShowsTheDialog) {
     // throughout the six seconds.
     EXPECT_GE(SecondsSince(start), 6.0);
     EXPECT_TRUE(seen.empty()) << "dialog mapped: " << *seen.begin();
-    EXPECT_EQ("", install_.Log());
+    EXPECT_EQ("", install_.Log()) << launcher->Errors();
 }
 
 TEST_F(LauncherDisplayTest, UpgradeShowsTheDialogUntilTheSequenceIsDone) {

@@ -26,10 +26,14 @@ std::string XvfbServer::Missing() {
 
 XvfbServer::XvfbServer() {
     // With -displayfd the server picks a free display and writes its number
-    // to the descriptor once it accepts connections.
+    // to the descriptor once it accepts connections. -noreset: by default
+    // the server resets when its last client leaves, and a client that
+    // connects during the reset (a launcher starting while xwininfo is
+    // polling) is turned away.
     server_.reset(new ChildProcess(
-        "Xvfb", {"Xvfb", "-displayfd", "1", "-nolisten", "tcp", "-screen", "0", "1024x768x24"}, {},
-        tmp_.sub("xvfb.out"), tmp_.sub("xvfb.err")));
+        "Xvfb",
+        {"Xvfb", "-displayfd", "1", "-noreset", "-nolisten", "tcp", "-screen", "0", "1024x768x24"},
+        {}, tmp_.sub("xvfb.out"), tmp_.sub("xvfb.err")));
     std::string out;
     WaitUntil(
         [&] {
