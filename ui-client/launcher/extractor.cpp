@@ -295,7 +295,11 @@ int Extractor::Extract() {
         return -1;
     }
 
+    // The dialog shows whole percents: an entry is reported only when it
+    // moves the bar, so a package of 50,000 small files sends about a
+    // hundred signals to the main thread instead of one per entry.
     int progress = 0;
+    int shown_percent = -1;
     for (;;) {
         struct archive_entry *entry = nullptr;
         package_at_fault = true;
@@ -340,7 +344,11 @@ int Extractor::Extract() {
         }
 
         ++progress;
-        Notify_Adapter::GetInstance().UpdateProgress(total, progress);
+        const int percent = static_cast<int>(int64_t{progress} * 100 / total);
+        if (percent != shown_percent) {
+            shown_percent = percent;
+            Notify_Adapter::GetInstance().UpdateProgress(total, progress);
+        }
 
         if (archive_write_finish_entry(writer.get()) != ARCHIVE_OK) {
             package_at_fault = !WriterFailedOnItsSide(writer.get());

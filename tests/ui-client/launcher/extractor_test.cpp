@@ -396,7 +396,9 @@ TEST_F(ExtractorTest, ExistingFilesAreReplacedNotWrittenInto) {
     EXPECT_EQ("stale", ReadFile(target_ + "/bin/stale"));
 }
 
-TEST_F(ExtractorTest, ReportsStatusOnceAndProgressAfterEachEntry) {
+// Each entry that moves the dialog's whole percent is reported, with all of
+// it on disk: each of a few entries, and about a hundred of many.
+TEST_F(ExtractorTest, ReportsStatusOnceAndProgressWhenThePercentMoves) {
     Build(ArchiveFormat::kTarGz, {
                                      DirEntry("bin"),
                                      FileEntry("bin/run", std::string(100000, 'r'), 0755),
@@ -417,6 +419,20 @@ TEST_F(ExtractorTest, ReportsStatusOnceAndProgressAfterEachEntry) {
     EXPECT_EQ(std::vector<std::string>{"[DEBUG] extractor(N): decompress from '" + archive_ +
                                        "' to '" + target_ + "'"},
               LogLines());
+
+    std::vector<ArchiveEntry> many;
+    for (int i = 0; i < 250; ++i) many.push_back(FileEntry("f" + std::to_string(i), "x"));
+    Build(ArchiveFormat::kTar, many);
+    NewTarget();
+    reports_.clear();
+    ASSERT_EQ(0, Extract());
+    const std::vector<Report> fewer = Progress();
+    ASSERT_EQ(101u, fewer.size());
+    for (size_t i = 0; i < fewer.size(); ++i) {
+        EXPECT_EQ(static_cast<int>(i), fewer[i].step * 100 / 250) << "report " << i;
+        EXPECT_TRUE(fewer[i].entry_done) << "report " << i;
+    }
+    EXPECT_EQ(250, fewer.back().step);
 }
 
 TEST_F(ExtractorTest, CountAndListSeeEveryEntry) {
