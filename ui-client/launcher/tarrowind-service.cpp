@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include <QCoreApplication>
@@ -254,10 +255,12 @@ void RemoveMarker(const ustring &app_dir) {
     SyncDirectory(FSParentPath(marker));
 }
 
-// Removes `path`; a failure is logged with the reason. Returns FSRemove's
-// result.
+// Removes `path`, a copy of thousands of files, with a thread per core (at
+// most four: unlinking is bound by the file system, not the processor); a
+// failure is logged with the reason. Returns FSRemove's result.
 int RemoveLogged(const ustring &path) {
-    const int rc = FSRemove(path, false);
+    const unsigned threads = std::min(4u, std::max(1u, std::thread::hardware_concurrency()));
+    const int rc = FSRemoveParallel(path, threads);
     if (rc != 0) {
         Logger::LogMsg(Logger::L_WARNING, kComponent,
                        "[WARNING] tarrowind-service(%d): failed to remove '%s': %s\n", __LINE__,

@@ -49,6 +49,15 @@ void MakeFile(const std::string &path, const std::string &contents, mode_t mode)
     ASSERT_EQ(0, chmod(path.c_str(), mode));
 }
 
+// The two ways to remove a tree, which must agree on every result.
+const struct Remover {
+    const char *name;
+    int (*remove)(const ustring &path);
+} kRemovers[] = {
+    {"one thread", [](const ustring &path) { return FSRemove(path); }},
+    {"two threads", [](const ustring &path) { return FSRemoveParallel(path, 2); }},
+};
+
 // Every test logs into its own file with all file-op messages enabled.
 class FileOpTest : public ::testing::Test {
 protected:
@@ -342,22 +351,30 @@ TEST_F(FileOpTest, RenameResults) {
 }
 
 TEST_F(FileOpTest, RemoveLinkTreeAndMissing) {
-    MakeFile(Sub("target/keep"), "k", 0644);
-    ASSERT_EQ(0, symlink(Sub("target").c_str(), Sub("link").c_str()));
-    EXPECT_EQ(0, FSRemove(Sub("link").c_str()));
-    EXPECT_FALSE(PathExists(Sub("link")));
-    EXPECT_TRUE(PathExists(Sub("target/keep")));
+    for (const Remover &remover : kRemovers) {
+        SCOPED_TRACE(remover.name);
+        MakeFile(Sub("target/keep"), "k", 0644);
+        ASSERT_EQ(0, symlink(Sub("target").c_str(), Sub("link").c_str()));
+        EXPECT_EQ(0, remover.remove(Sub("link").c_str()));
+        EXPECT_FALSE(PathExists(Sub("link")));
+        EXPECT_TRUE(PathExists(Sub("target/keep")));
 
-    MakeFile(Sub("tree/a/b/file"), "x", 0644);
-    MakeFile(Sub("tree/top"), "y", 0400);
-    ASSERT_EQ(0, mkfifo(Sub("tree/a/fifo").c_str(), 0600));
-    ASSERT_EQ(0, symlink(Sub("target").c_str(), Sub("tree/a/b/link").c_str()));
-    EXPECT_EQ(0, FSRemove(Sub("tree").c_str()));
-    EXPECT_FALSE(PathExists(Sub("tree")));
-    EXPECT_TRUE(PathExists(Sub("target/keep")));
+        MakeFile(Sub("tree/a/b/file"), "x", 0644);
+        MakeFile(Sub("tree/top"), "y", 0400);
+        ASSERT_EQ(0, mkfifo(Sub("tree/a/fifo").c_str(), 0600));
+        ASSERT_EQ(0, symlink(Sub("target").c_str(), Sub("tree/a/b/link").c_str()));
+        // Wider than the threads' queue of directories.
+        for (int i = 0; i < 100; ++i)
+            MakeFile(Sub("tree/wide/" + std::to_string(i) + "/f"), "", 0644);
+        const int before = OpenDescriptorCount();
+        EXPECT_EQ(0, remover.remove(Sub("tree").c_str()));
+        EXPECT_EQ(before, OpenDescriptorCount());
+        EXPECT_FALSE(PathExists(Sub("tree")));
+        EXPECT_TRUE(PathExists(Sub("target/keep")));
 
-    EXPECT_EQ(0, FSRemove(Sub("missing").c_str()));
-    EXPECT_EQ(-1, FSRemove(""));
+        EXPECT_EQ(0, remover.remove(Sub("missing").c_str()));
+        EXPECT_EQ(-1, remover.remove(""));
+    }
 }
 
 // A removal that fails deep in a tree must release the stream of every level.
@@ -377,10 +394,13 @@ TEST_F(FileOpTest, FailedRemoveReleasesDirectoryStreams) {
         length += 1 + name.size();
     }
     close(fd);
-    const int before = OpenDescriptorCount();
-    EXPECT_EQ(-3, FSRemove(Sub(name).c_str()));
-    EXPECT_EQ(before, OpenDescriptorCount());
-    EXPECT_TRUE(PathExists(Sub(name)));
+    for (const Remover &remover : kRemovers) {
+        SCOPED_TRACE(remover.name);
+        const int before = OpenDescriptorCount();
+        EXPECT_EQ(-3, remover.remove(Sub(name).c_str()));
+        EXPECT_EQ(before, OpenDescriptorCount());
+        EXPECT_TRUE(PathExists(Sub(name)));
+    }
 }
 
 TEST_F(FileOpTest, ReadDirWithAndWithoutInfo) {
@@ -552,33 +572,35 @@ TEST_F(FileOpTest, RemoveAsUnprivilegedOwner) {
         {"foreign child", "locked", false},
         {"foreign child deep down", deep + "/locked", false},
     };
-    for (const Row &row : rows) {
-        SCOPED_TRACE(row.name);
-        if (!row.foreign.empty() && geteuid() != 0)
-            GTEST_SKIP() << "a file of another user needs root to make";
-        // The tree lies in a folder of its owner, as in a home directory.
-        const std::string tree = Sub(std::string("owner/tree-") + row.name);
-        MakeFile(tree + "/" + deep + "/file", "x", 0444);
-        MakeFile(tree + "/closed/file", "x", 0644);
-        MakeFile(Sub("outside/keep"), "k", 0644);
-        ASSERT_EQ(0, symlink(Sub("outside").c_str(), (tree + "/" + deep + "/link").c_str()));
-        ASSERT_EQ(0, chmod(Sub("outside").c_str(), 0555));
-        if (geteuid() == 0) {
-            ASSERT_EQ(0, RunCommand("chown -R nobody: '" + Sub("owner") + "'"));
+    for (const Remover &remover : kRemovers)
+        for (const Row &row : rows) {
+            SCOPED_TRACE(std::string(row.name) + ", " + remover.name);
+            if (!row.foreign.empty() && geteuid() != 0)
+                GTEST_SKIP() << "a file of another user needs root to make";
+            // The tree lies in a folder of its owner, as in a home directory.
+            const std::string tree =
+                Sub(std::string("owner/tree-") + row.name + ", " + remover.name);
+            MakeFile(tree + "/" + deep + "/file", "x", 0444);
+            MakeFile(tree + "/closed/file", "x", 0644);
+            MakeFile(Sub("outside/keep"), "k", 0644);
+            ASSERT_EQ(0, symlink(Sub("outside").c_str(), (tree + "/" + deep + "/link").c_str()));
+            ASSERT_EQ(0, chmod(Sub("outside").c_str(), 0555));
+            if (geteuid() == 0) {
+                ASSERT_EQ(0, RunCommand("chown -R nobody: '" + Sub("owner") + "'"));
+            }
+            if (!row.foreign.empty()) MakeFile(tree + "/" + row.foreign + "/file", "x", 0644);
+            ASSERT_EQ(0, RunCommand("chmod 0555 '" + tree + "/" + deep + "' '" + tree + "/d' && " +
+                                    "chmod 0000 '" + tree + "/closed'"));
+            const ustring path(tree.c_str());
+            const int status = RunUnprivileged([&] { return remover.remove(path) == 0 ? 0 : 1; });
+            if (status == 77) GTEST_SKIP() << "cannot switch to uid " << kNobody;
+            EXPECT_EQ(row.removed ? 0 : 1, status);
+            EXPECT_EQ(!row.removed, PathExists(tree));
+            EXPECT_TRUE(PathExists(Sub("outside/keep")));
+            EXPECT_EQ(0555u, ModeOf(Sub("outside"))) << "changed through a link";
+            ASSERT_EQ(0, chmod(Sub("outside").c_str(), 0755));
+            ASSERT_EQ(0, RunCommand("rm -rf '" + Sub("outside") + "'"));
         }
-        if (!row.foreign.empty()) MakeFile(tree + "/" + row.foreign + "/file", "x", 0644);
-        ASSERT_EQ(0, RunCommand("chmod 0555 '" + tree + "/" + deep + "' '" + tree + "/d' && " +
-                                "chmod 0000 '" + tree + "/closed'"));
-        const ustring path(tree.c_str());
-        const int status = RunUnprivileged([&] { return FSRemove(path) == 0 ? 0 : 1; });
-        if (status == 77) GTEST_SKIP() << "cannot switch to uid " << kNobody;
-        EXPECT_EQ(row.removed ? 0 : 1, status);
-        EXPECT_EQ(!row.removed, PathExists(tree));
-        EXPECT_TRUE(PathExists(Sub("outside/keep")));
-        EXPECT_EQ(0555u, ModeOf(Sub("outside"))) << "changed through a link";
-        ASSERT_EQ(0, chmod(Sub("outside").c_str(), 0755));
-        ASSERT_EQ(0, RunCommand("rm -rf '" + Sub("outside") + "'"));
-    }
 }
 
 // Moves between /tmp and /dev/shm, which are different file systems here.
