@@ -70,7 +70,10 @@ std::unique_ptr<ChildProcess> LauncherInstall::Start(const std::vector<std::stri
     const std::string exe = program.empty() ? launcher() : program;
     if (!as_user_.empty()) {
         const std::string id = std::to_string(kUnprivilegedUid);
-        MustRun("chown -R " + id + ":" + id + " " + Quote(home_) + " " + Quote(runtime_));
+        // Launchers started before may be changing the home meanwhile: a
+        // file that vanished under chown is no failure, any other error is.
+        MustRun("chown -R " + id + ":" + id + " " + Quote(home_) + " " + Quote(runtime_) +
+                " 2>&1 | (! grep -v ': No such file or directory$')");
     }
     std::vector<std::string> argv = wrapper_;
     argv.insert(argv.end(), as_user_.begin(), as_user_.end());
