@@ -103,6 +103,19 @@ ustring GetAppBackupDir(const ustring &app_dir, int tries) {
     return base + tries_str;
 }
 
+// FSReadSmallFile, with a NOTE when `path` names something other than a
+// regular file, which then counts as absent.
+int ReadSmallFileLogged(const ustring &path, size_t limit, std::string &text, bool follow_link) {
+    const int rc = FSReadSmallFile(path, limit, text, follow_link);
+    if (rc == -2) {
+        Logger::LogMsg(Logger::L_NOTICE, kComponent,
+                       "[NOTE] tarrowind-service(%d): '%s' is not a regular file, treating it as "
+                       "absent\n",
+                       __LINE__, path.c_str());
+    }
+    return rc;
+}
+
 // The most of a version file that is read: it holds a few short lines.
 const size_t kMaxVersionFileBytes = 64 * 1024;
 
@@ -136,14 +149,7 @@ std::string IniValue(const std::string &raw) {
 // read where it is; only a regular file is read, and only its first 64 KiB.
 void ReadVersionFile(const ustring &path, Service::VersionInfo &info) {
     std::string text;
-    const int rc = FSReadSmallFile(path, kMaxVersionFileBytes, text);
-    if (rc == -2) {
-        Logger::LogMsg(Logger::L_NOTICE, kComponent,
-                       "[NOTE] tarrowind-service(%d): '%s' is not a regular file, treating it as "
-                       "absent\n",
-                       __LINE__, path.c_str());
-    }
-    if (rc != 0) return;
+    if (ReadSmallFileLogged(path, kMaxVersionFileBytes, text, true) != 0) return;
     if (text.compare(0, 3, "\xEF\xBB\xBF") == 0) text.erase(0, 3);
     const struct {
         const char *key;
@@ -194,13 +200,9 @@ enum class MarkerState {
 MarkerState ReadMarker(const ustring &app_dir, ustring &backup) {
     const ustring marker = IncompleteMarker(app_dir);
     std::string text;
-    const int rc = FSReadSmallFile(marker, 256, text, false);
+    const int rc = ReadSmallFileLogged(marker, 256, text, false);
     if (rc == -1 && errno == ENOENT) return MarkerState::kAbsent;
     if (rc == -2) {
-        Logger::LogMsg(Logger::L_NOTICE, kComponent,
-                       "[NOTE] tarrowind-service(%d): '%s' is not a regular file, treating it as "
-                       "absent\n",
-                       __LINE__, marker.c_str());
         FSRemove(marker, false);
         return MarkerState::kAbsent;
     }
