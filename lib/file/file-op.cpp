@@ -479,25 +479,39 @@ int FSRemoveParallel(const ustring &path, unsigned threads) {
     return FSRemove(path, false);
 }
 
-int FSReadSmallFile(const ustring &path, size_t limit, std::string &out, bool follow_link) {
-    out.clear();
+namespace {
+
+SmallFile SmallFileFailure(SmallFile::Status status, int error) {
+    SmallFile result;
+    result.status = status;
+    result.error = error;
+    return result;
+}
+
+}  // namespace
+
+SmallFile FSReadSmallFile(const ustring &path, size_t limit, bool follow_link) {
     const int flags = O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC | (follow_link ? 0 : O_NOFOLLOW);
     ScopedFd fd(open64(path.c_str(), flags));
-    if (!fd.valid()) return errno == ELOOP ? -2 : -1;
-    struct stat64 st;
-    if (fstat64(fd.get(), &st) != 0) return -1;
-    if (!S_ISREG(st.st_mode)) return -2;
-    char buf[4096];
-    while (out.size() < limit) {
-        const ssize_t got = read(fd.get(), buf, std::min(sizeof buf, limit - out.size()));
-        if (got == 0) break;
-        if (got < 0) {
-            if (errno == EINTR) continue;
-            return -1;
-        }
-        out.append(buf, static_cast<size_t>(got));
+    if (!fd.valid()) {
+        if (errno == ENOENT) return SmallFileFailure(SmallFile::kMissing, errno);
+        if (errno == ELOOP) return SmallFileFailure(SmallFile::kNotRegular, errno);
+        return SmallFileFailure(SmallFile::kError, errno);
     }
-    return 0;
+    struct stat64 st;
+    if (fstat64(fd.get(), &st) != 0) return SmallFileFailure(SmallFile::kError, errno);
+    if (!S_ISREG(st.st_mode)) return SmallFileFailure(SmallFile::kNotRegular, 0);
+    SmallFile result;
+    result.status = SmallFile::kRead;
+    char buf[4096];
+    while (result.text.size() < limit) {
+        const ssize_t got = read(fd.get(), buf, std::min(sizeof buf, limit - result.text.size()));
+        if (got == 0) break;
+        if (got < 0 && errno == EINTR) continue;
+        if (got < 0) return SmallFileFailure(SmallFile::kError, errno);
+        result.text.append(buf, static_cast<size_t>(got));
+    }
+    return result;
 }
 
 int FSOpenDir(const ustring &path, int flag, DIR_HANDLE &dh) {

@@ -114,12 +114,23 @@ int FSRemove(const ustring &path, bool allowundo = false);
 // once). Same results as FSRemove.
 int FSRemoveParallel(const ustring &path, unsigned threads);
 
-// Reads at most `limit` bytes of the regular file `path` into `out` without
-// ever blocking: a FIFO, a device or a socket is refused before anything is
-// read. With `follow_link` false a symbolic link at `path` is refused too.
-// 0; -1 when it cannot be opened or read (errno tells why, ENOENT when it is
-// missing); -2 when it is not a regular file.
-int FSReadSmallFile(const ustring &path, size_t limit, std::string &out, bool follow_link = true);
+// What FSReadSmallFile found at a path.
+struct SmallFile {
+    enum Status {
+        kRead,        // `text` holds the file's first bytes
+        kMissing,     // nothing at the path
+        kNotRegular,  // a FIFO, a device, a socket, a directory (or a link, when
+                      // links are not followed)
+        kError,       // it could not be opened or read: `error` says why
+    };
+    Status status = kError;
+    int error = 0;  // errno of the failing call, for kError
+    std::string text;
+};
+// Reads at most `limit` bytes of the regular file `path` without ever
+// blocking: anything but a regular file is refused before anything is read.
+// With `follow_link` false a symbolic link at `path` is refused too.
+SmallFile FSReadSmallFile(const ustring &path, size_t limit, bool follow_link = true);
 
 // 0 / -1. On success `dh` owns an open stream that FSCloseDir must release.
 int FSOpenDir(const ustring &path, int flag, DIR_HANDLE &dh);
