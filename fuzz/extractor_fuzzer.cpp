@@ -75,7 +75,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     Extractor extractor;
     extractor.SetSource(archive.c_str());
     extractor.SetTarget(target.c_str());
-    extractor.Count();
+    extractor.Scan();
     extractor.Extract();
 
     const std::set<std::string> expected{".", "..", "app", "cwd", "package.qpk"};

@@ -10,9 +10,11 @@
 namespace testing_support {
 
 ServiceTree::ServiceTree(const std::string &home_name)
-    : root_(tmp_.sub("opt/Veltrona/Tarrowind")), home_(tmp_.sub(home_name)) {
+    : root_(tmp_.sub("opt/Veltrona/Tarrowind")),
+      home_(tmp_.sub(home_name)),
+      home_env_("HOME", home_) {
     for (const std::string &dir : {root_ + "/package", root_ + "/log", home_}) MakeDirs(dir);
-    WriteFile(root_ + "/bin/service_driver", ReadFile(SERVICE_DRIVER), 0755);
+    log_.reset(new LogCapture(tmp_.sub("launcher.log"), root_ + "/log/launcher.debug"));
 }
 
 void ServiceTree::WriteInfo(const std::string &path, const std::string &build,
@@ -44,31 +46,37 @@ void ServiceTree::MakeCorruptPackage() const {
     WriteInfo(root_ + "/INFO", "9999");
 }
 
-void ServiceTree::EnableDebugLog() const {
+void ServiceTree::EnableDebugLog() {
     WriteFile(root_ + "/log/launcher.debug", "service_debug=7\n");
+    log_->Reload();
 }
 
-ServiceTree::Result ServiceTree::Run(const std::string &args, const std::string &env) const {
-    Result r;
-    const std::string err = tmp_.sub("driver.log");
-    r.status =
-        RunCommand(env + " env HOME=" + Quote(home_) + " " + Quote(root_ + "/bin/service_driver") +
-                       " " + args + " 2>" + Quote(err),
-                   &r.out);
-    r.log = ReadFile(err);
-    return r;
+std::unique_ptr<LinuxService> ServiceTree::Service(ServiceSetup setup) const {
+    setup.root = root_.c_str();
+    return std::unique_ptr<LinuxService>(new LinuxService(setup));
+}
+
+namespace {
+
+PackageVerdict DecideWith(LinuxService &service) {
+    service.PreUpgrade();
+    return service.IsNeedUpgrade() ? service.CheckPackage() : PackageVerdict();
+}
+
+}  // namespace
+
+PackageVerdict ServiceTree::Decide() const { return DecideWith(*Service()); }
+
+int ServiceTree::Upgrade() const {
+    const auto service = Service();
+    const PackageVerdict verdict = DecideWith(*service);
+    return verdict.worth ? service->HandlePackageUpgrade(verdict) : 1;
 }
 
 void ServiceTree::HandHomeOver() const {
     if (geteuid() != 0) return;
     MustRun("chmod 755 " + Quote(tmp_.path()) + " && chown -R " + std::to_string(kUnprivilegedUid) +
             ":" + std::to_string(kUnprivilegedUid) + " " + Quote(home_));
-}
-
-ServiceTree::Result ServiceTree::RunUnprivileged(const std::string &args) const {
-    if (geteuid() != 0) return Run(args);
-    const std::string id = std::to_string(kUnprivilegedUid);
-    return Run(args, "setpriv --reuid=" + id + " --regid=" + id + " --clear-groups");
 }
 
 }  // namespace testing_support

@@ -1,14 +1,19 @@
 #ifndef TESTS_SUPPORT_SERVICE_TREE_H
 #define TESTS_SUPPORT_SERVICE_TREE_H
 
+#include <memory>
 #include <string>
 
+#include "linux/linux-service.h"
+#include "log_capture.h"
 #include "test_support.h"
 
 namespace testing_support {
 
-// A scratch system-wide installation (root()/bin holds a copy of the service
-// driver program) and a scratch home directory, both inside one TempDir.
+// A scratch system-wide installation and a scratch home directory, both
+// inside one TempDir. While it lives, HOME names the home directory and the
+// logger writes to a file of the tree's own, with the thresholds of
+// <root>/log/launcher.debug. One tree at a time.
 class ServiceTree {
 public:
     // `home_name` is the home directory's name below the scratch directory.
@@ -34,26 +39,30 @@ public:
     // Makes a package that fails to extract part-way.
     void MakeCorruptPackage() const;
     // Lets every service_debug message through.
-    void EnableDebugLog() const;
+    void EnableDebugLog();
 
-    struct Result {
-        int status;
-        std::string out;  // standard output
-        std::string log;  // standard error: the log
-    };
-    // Runs the driver with `args`, HOME set to home(), and `env` (assignments
-    // such as "A=1 B=2") in front.
-    Result Run(const std::string &args, const std::string &env = "") const;
+    // A service of this tree: root() its system-wide installation, home()
+    // its home directory.
+    std::unique_ptr<LinuxService> Service(ServiceSetup setup = ServiceSetup()) const;
+    // PreUpgrade, IsNeedUpgrade and, when that says yes, CheckPackage, as
+    // the launcher's worker decides.
+    PackageVerdict Decide() const;
+    // Decide(), then HandlePackageUpgrade when the package is worth it:
+    // its result, or 1 when there was nothing to do.
+    int Upgrade() const;
+    // Everything logged so far.
+    std::string Log() const { return log_->Text(); }
+
     // When this process is root: gives the home directory, with everything
     // in it, to kUnprivilegedUid.
     void HandHomeOver() const;
-    // Run() as kUnprivilegedUid when this process is root.
-    Result RunUnprivileged(const std::string &args) const;
 
 private:
     TempDir tmp_;
     std::string root_;
     std::string home_;
+    ScopedEnv home_env_;
+    std::unique_ptr<LogCapture> log_;
 };
 
 }  // namespace testing_support

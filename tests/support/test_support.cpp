@@ -21,13 +21,16 @@
 
 namespace testing_support {
 
-int RunUnprivileged(const std::function<int()> &body) {
+namespace {
+
+int RunForked(const std::function<int()> &body, bool unprivileged) {
     fflush(nullptr);
     const pid_t pid = fork();
     if (pid < 0) return -1;
     if (pid == 0) {
-        if (geteuid() == 0 && (setgroups(0, nullptr) != 0 || setgid(kUnprivilegedUid) != 0 ||
-                               setuid(kUnprivilegedUid) != 0))
+        if (unprivileged && geteuid() == 0 &&
+            (setgroups(0, nullptr) != 0 || setgid(kUnprivilegedUid) != 0 ||
+             setuid(kUnprivilegedUid) != 0))
             _exit(77);
         _exit(body());
     }
@@ -35,6 +38,12 @@ int RunUnprivileged(const std::function<int()> &body) {
     if (waitpid(pid, &status, 0) != pid || !WIFEXITED(status)) return -1;
     return WEXITSTATUS(status);
 }
+
+}  // namespace
+
+int RunUnprivileged(const std::function<int()> &body) { return RunForked(body, true); }
+
+int RunInChild(const std::function<int()> &body) { return RunForked(body, false); }
 
 TempDir::TempDir() {
     const char *base = getenv("TMPDIR");

@@ -17,6 +17,9 @@ const uid_t kUnprivilegedUid = 65534;
 // root, else as the current user. Returns the child's exit status (body's
 // result), 77 when the uid could not be dropped, -1 when the child failed.
 int RunUnprivileged(const std::function<int()> &body);
+// Runs `body` in a forked child as the current user: its exit status, -1
+// when the child did not exit (a body may end it with _exit at any point).
+int RunInChild(const std::function<int()> &body);
 
 // A fresh directory under $TMPDIR (or /tmp), removed with everything in it
 // when the object goes away.

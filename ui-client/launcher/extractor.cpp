@@ -145,7 +145,18 @@ std::string RelativeName(const char *name) {
 // link) carry no system error number.
 bool WriterFailedOnItsSide(struct archive *writer) { return archive_errno(writer) > 0; }
 
+ExtractResult Failed(bool package_at_fault) {
+    ExtractResult r;
+    r.rc = -1;
+    r.cause = package_at_fault ? FailureCause::kPackage : FailureCause::kDisk;
+    return r;
+}
+
 }  // namespace
+
+FailureCause CauseOfWriterError(int error, bool) {
+    return error > 0 ? FailureCause::kDisk : FailureCause::kPackage;
+}
 
 Extractor::Extractor() {}
 
@@ -180,25 +191,27 @@ int Extractor::copy_data(struct archive *ar, struct archive *aw) const {
     }
 }
 
-int Extractor::Count() {
+int Extractor::Count() const { return Scan().entries; }
+
+PackageScan Extractor::Scan() const {
+    PackageScan scan;
     if (target.empty() || source.empty()) {
         Logger::LogMsg(Logger::L_ERR, kComponent, "[ERROR] extractor(%d): Invalid argument\n",
                        __LINE__);
-        return -1;
+        return scan;
     }
     Reader reader = OpenForScan(source);
-    if (!reader) return -1;
+    if (!reader) return scan;
 
-    int count = 0;
-    unpacked_bytes = 0;
+    scan.entries = 0;
     struct archive_entry *entry = nullptr;
     while (archive_read_next_header(reader.get(), &entry) == ARCHIVE_OK) {
-        ++count;
+        ++scan.entries;
         if (archive_entry_size_is_set(entry) && archive_entry_size(entry) > 0)
-            unpacked_bytes += archive_entry_size(entry);
+            scan.bytes += archive_entry_size(entry);
         archive_read_data_skip(reader.get());
     }
-    return count;
+    return scan;
 }
 
 int Extractor::List() const {
@@ -221,11 +234,12 @@ int Extractor::List() const {
     return 0;
 }
 
-int Extractor::Extract() {
+ExtractResult Extractor::Extract(const PackageScan *known) {
+    bool package_at_fault = true;
     if (source.empty() || target.empty()) {
         Logger::LogMsg(Logger::L_ERR, kComponent, "[ERROR] extractor(%d): Invalid Argument\n",
                        __LINE__);
-        return -1;
+        return Failed(package_at_fault);
     }
     Logger::LogMsg(Logger::L_DEBUG, kComponent,
                    "[DEBUG] extractor(%d): decompress from '%s' to '%s'\n", __LINE__,
@@ -234,12 +248,12 @@ int Extractor::Extract() {
         StrTable::LoadStr(StrTable::desc_trwd_env_preparing));
 
     package_at_fault = true;
-    const int total = known_total > 0 ? known_total : Count();
+    const int total = known ? known->entries : Count();
     if (total <= 0) {
         Logger::LogMsg(Logger::L_ERR, kComponent,
                        "[ERROR] extractor(%d): Failed to calculate total file numbers, ret: %d\n",
                        __LINE__, total);
-        return -1;
+        return Failed(package_at_fault);
     }
 
     // Entries are written by names relative to the target, from inside it,
@@ -255,7 +269,7 @@ int Extractor::Extract() {
         Logger::LogMsg(Logger::L_ERR, kComponent,
                        "[ERROR] extractor(%d): Failed to resolve target '%s' (%s)\n", __LINE__,
                        target.c_str_utf8(), strerror(errno));
-        return -1;
+        return Failed(package_at_fault);
     }
 
     // Declared first so that it is left last: the reader goes first, then the
@@ -267,13 +281,13 @@ int Extractor::Extract() {
     if (!reader) {
         Logger::LogMsg(Logger::L_ERR, kComponent,
                        "[ERROR] extractor(%d): Allocate extractor failed\n", __LINE__);
-        return -1;
+        return Failed(package_at_fault);
     }
     writer.reset(archive_write_disk_new());
     if (!writer) {
         Logger::LogMsg(Logger::L_ERR, kComponent,
                        "[ERROR] extractor(%d): Allocate extractor failed\n", __LINE__);
-        return -1;
+        return Failed(package_at_fault);
     }
 
     archive_write_disk_set_options(writer.get(), kWriteOptions);
@@ -284,7 +298,7 @@ int Extractor::Extract() {
         Logger::LogMsg(Logger::L_ERR, kComponent,
                        "[ERROR] extractor(%d): Failed to read file '%s' ('%s')\n", __LINE__,
                        source.c_str_utf8(), ErrorText(reader.get()));
-        return -1;
+        return Failed(package_at_fault);
     }
     // The source is open: a relative source path was taken where it stood.
     inside.reset(new ScopedWorkingDirectory(resolved.get()));
@@ -292,7 +306,7 @@ int Extractor::Extract() {
         Logger::LogMsg(Logger::L_ERR, kComponent,
                        "[ERROR] extractor(%d): Failed to enter target '%s' (%s)\n", __LINE__,
                        resolved.get(), strerror(errno));
-        return -1;
+        return Failed(package_at_fault);
     }
 
     // The dialog shows whole percents: an entry is reported only when it
@@ -305,26 +319,28 @@ int Extractor::Extract() {
         package_at_fault = true;
         const int r = archive_read_next_header(reader.get(), &entry);
         if (r == ARCHIVE_EOF) {
-            package_at_fault = false;
-            return 0;
+            ExtractResult ok;
+            ok.rc = 0;
+            ok.cause = FailureCause::kNone;
+            return ok;
         }
         if (r != ARCHIVE_OK) {
             Logger::LogMsg(Logger::L_ERR, kComponent,
                            "[ERROR] extractor(%d): archive_read_next_header failed: '%s'\n",
                            __LINE__, ErrorText(reader.get()));
-            return -1;
+            return Failed(package_at_fault);
         }
 
         const char *name = archive_entry_pathname(entry);
         if (!name) {
             Logger::LogMsg(Logger::L_ERR, kComponent,
                            "[ERROR] extractor(%d): archive_entry_pathname failed", __LINE__);
-            return -1;
+            return Failed(package_at_fault);
         }
         if (const char *why = Refusal(entry, name)) {
             Logger::LogMsg(Logger::L_ERR, kComponent,
                            "[ERROR] extractor(%d): refusing entry '%s': %s\n", __LINE__, name, why);
-            return -1;
+            return Failed(package_at_fault);
         }
         archive_entry_set_pathname(entry, RelativeName(name).c_str());
         // A hard link names another entry of the archive, relative to the
@@ -340,7 +356,7 @@ int Extractor::Extract() {
             Logger::LogMsg(Logger::L_ERR, kComponent,
                            "[ERROR] extractor(%d): archive_read_extract2 failed: '%s'\n", __LINE__,
                            *why ? why : ErrorText(writer.get()));
-            return -1;
+            return Failed(package_at_fault);
         }
 
         ++progress;
@@ -355,7 +371,7 @@ int Extractor::Extract() {
             Logger::LogMsg(Logger::L_ERR, kComponent,
                            "[ERROR] extractor(%d): archive_write_finish_entry failed: '%s'\n",
                            __LINE__, ErrorText(writer.get()));
-            return -1;
+            return Failed(package_at_fault);
         }
     }
 }

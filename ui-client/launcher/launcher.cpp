@@ -76,8 +76,9 @@ ProcessingProgressDialog::~ProcessingProgressDialog() {}
 
 void HandlerThread::run() { exec(); }
 
-Worker::Worker() : QObject(nullptr), m_handler_thread(nullptr), m_service(nullptr) {
-    m_service = new LinuxService;
+Worker::Worker(const Service::Setup &setup)
+    : QObject(nullptr), m_handler_thread(nullptr), m_service(nullptr) {
+    m_service = new LinuxService(setup);
     m_handler_thread = new HandlerThread;
     moveToThread(m_handler_thread);
 }
@@ -96,9 +97,13 @@ void Worker::JoinThread() { m_handler_thread->wait(ULONG_MAX); }
 void Worker::HandleServicce() {
     Logger::LogMsg(Logger::L_DEBUG, kComponent, "[DEBUG] launcher(%d): running\n", 86);
     m_service->PreUpgrade();
-    if (m_service->IsNeedUpgrade()) {
+    // Whether the package is worth it is decided before the client is
+    // stopped or anything is moved.
+    const PackageVerdict verdict =
+        m_service->IsNeedUpgrade() ? m_service->CheckPackage() : PackageVerdict();
+    if (verdict.worth) {
         emit sigShowMsg();
-        const int rc = m_service->HandlePackageUpgrade();
+        const int rc = m_service->HandlePackageUpgrade(verdict);
         if (rc != 0) {
             Logger::LogMsg(Logger::L_ERR, kComponent,
                            "[ERROR] launcher(%d): Failed to upgrade package\n", 98);
@@ -116,8 +121,9 @@ void Worker::HandleServicce() {
     emit sigServiceDone();
 }
 
-Launcher::Launcher() : QObject(nullptr), m_worker(nullptr), m_progress(nullptr) {
-    m_worker = new Worker;
+Launcher::Launcher(const Service::Setup &setup)
+    : QObject(nullptr), m_worker(nullptr), m_progress(nullptr) {
+    m_worker = new Worker(setup);
     m_progress = new ProcessingProgressDialog;
     m_progress->setCancelButton(nullptr);
     m_progress->setAutoReset(false);

@@ -6,7 +6,7 @@
 #include <QString>
 #include <QThread>
 
-class Service;
+#include "tarrowind-service.h"
 
 // The launcher's only window: a fixed-width, window-modal progress dialog
 // with one status line and a percentage bar (range 0 to 100). It is built
@@ -36,8 +36,9 @@ class Worker : public QObject {
     Q_OBJECT
 
 public:
-    // Creates the service and the thread, and moves itself to that thread.
-    Worker();
+    // Creates the service with `setup` and the thread, and moves itself to
+    // that thread.
+    explicit Worker(const Service::Setup &setup);
     ~Worker() override;
 
     void StartThread();
@@ -68,8 +69,9 @@ class Launcher : public QObject {
 
 public:
     // Creates the worker and the hidden dialog and makes every connection.
-    // REQUIRES: the string table is filled.
-    Launcher();
+    // The worker's service gets `setup`. REQUIRES: the string table is
+    // filled.
+    explicit Launcher(const Service::Setup &setup = Service::Setup());
     ~Launcher() override;
 
     // Starts the worker thread.

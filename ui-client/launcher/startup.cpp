@@ -156,6 +156,7 @@ int RunLauncher(int argc, char **argv, const StartupHooks &hooks) {
     QtSingleApplication app(argc, argv, true);
     platform.Restore();
     initialize_logger();
+    Service::Setup setup;
     if (platform.FellBack()) {
         Logger::LogMsg(Logger::L_WARNING, "launcher_debug",
                        "[WARNING] main(%d): no usable display, working without a window\n",
@@ -166,7 +167,7 @@ int RunLauncher(int argc, char **argv, const StartupHooks &hooks) {
                        "[WARNING] main(%d): cannot take the single-instance lock (%s): starting "
                        "the client without upgrading it\n",
                        __LINE__, app.lockError().c_str());
-        LinuxService::SetUpgradesAllowed(false);
+        setup.upgrades_allowed = false;
     }
     if (app.isRunning()) {
         Logger::LogMsg(Logger::L_DEBUG, "launcher_debug",
@@ -182,7 +183,7 @@ int RunLauncher(int argc, char **argv, const StartupHooks &hooks) {
     StrTable::InitStrTable();
 
     if (hooks.before_start) hooks.before_start();
-    Launcher *launcher = new Launcher;
+    Launcher *launcher = new Launcher(setup);
     launcher->Run();
     launcher->Start();
     const int ret = QApplication::exec();

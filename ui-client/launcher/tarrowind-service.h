@@ -1,7 +1,28 @@
 #ifndef UI_CLIENT_LAUNCHER_TARROWIND_SERVICE_H
 #define UI_CLIENT_LAUNCHER_TARROWIND_SERVICE_H
 
+#include <sys/types.h>
+
+#include <functional>
+
+#include "extractor.h"
+#include "package_check.h"
+#include "recovery_plan.h"
+#include "upgrade_marker.h"
 #include "ustring/ustring.h"
+
+// What a service works with besides the home directory.
+struct ServiceSetup {
+    // The system-wide installation; empty: the launcher's own
+    // (GetRootTarrowindInstallPath()).
+    ustring root;
+    // Whether an upgrade may start: false when this launcher could not
+    // make sure that it is the only one, since another may be upgrading
+    // the copy.
+    bool upgrades_allowed = true;
+    // How processes are signalled; empty: kill(2).
+    std::function<int(pid_t pid, int sig)> kill;
+};
 
 // The installation service: where the client is installed, system-wide and
 // per user, and how the user's copy is brought up to date. The operating
@@ -21,19 +42,23 @@ public:
         ustring icon_overlay_version;
     };
 
+    // What a service works with besides the home directory.
+    typedef ServiceSetup Setup;
+
     // Backups of the application directory are tried under this many names:
     // A_tmp, A_tmp1 ... A_tmp9.
-    static const int MAX_RENAME_COUNT = 10;
+    static const int MAX_RENAME_COUNT = kBackupNames;
 
-    Service();
+    explicit Service(const Setup &setup = Setup());
     virtual ~Service();
 
     // Stops the running client named by the pid file. Never fails.
     virtual void StopService() = 0;
     virtual void SetTimeout(int t);
-    // Stops the client and replaces the per-user copy from the package.
-    // Returns 0 when the new copy is in place, -1 otherwise.
-    virtual int HandlePackageUpgrade() = 0;
+    // Stops the client and replaces the per-user copy from the package that
+    // `verdict` found worth installing. Returns 0 when the new copy is in
+    // place, -1 otherwise.
+    virtual int HandlePackageUpgrade(const PackageVerdict &verdict) = 0;
     // Starts the per-user client.
     virtual void PostUpgrade() = 0;
     // Reads and logs both version files.
@@ -41,22 +66,27 @@ public:
     // Whether the per-user copy must be (re)installed.
     virtual bool IsNeedUpgrade() = 0;
     // Unpacks the package into the per-user application directory, creating
-    // it first. Returns 0, or -1 when the directory cannot be created or the
-    // extraction fails (what was written stays).
-    virtual int ExtractPackage();
+    // it first; `scan` is what checking the package found. The result says
+    // whose fault a failure is; what was written stays.
+    virtual ExtractResult ExtractPackage(const PackageScan &scan);
     // Read the "Version" section of the per-user / system-wide "INFO" file
     // into source_version / target_version. Absent keys leave their member
     // as it was.
     virtual void LoadSourceVersion();
     virtual void LoadTargetVersion();
     // Moves the old copy aside under a free backup name, extracts the
-    // package, and puts the old copy back when that fails. On success every
-    // backup name tried is removed. Returns 0 when the new copy is in place.
-    // While it runs, "<application directory>.incomplete" exists on disk; it
-    // is removed once the new copy has been flushed to disk, or once a copy
-    // that was complete has been put back.
-    virtual int PrepareUserEnv();
+    // package, and puts the old copy back when that fails; how it starts
+    // from what earlier runs left is PlanRecovery's. On success every backup
+    // name is removed. Returns 0 when the new copy is in place. While it
+    // runs, "<application directory>.incomplete" exists on disk; it is
+    // removed once the new copy has been flushed to disk, or once a copy
+    // that was complete has been put back. A failure that is the package's
+    // own is remembered against it.
+    virtual int PrepareUserEnv(const PackageVerdict &verdict);
 
+    // Whether the package is worth an upgrade, decided before anything is
+    // stopped, renamed or written (CheckPackage).
+    PackageVerdict CheckPackage() const;
     // Removes <user install>/app, the application folder of older releases.
     void RemoveAgedFolders();
     // Removes every backup name (A_tmp ... A_tmp9) that exists. Only for when
@@ -66,7 +96,7 @@ public:
     // -1 at the first entry that cannot be copied (what was copied stays).
     int FSCopyPath(const ustring &src, const ustring &dest);
 
-    // The home directory as the toolkit reports it ("/" when HOME is unset).
+    // The home directory's bytes from HOME, cleaned ("/" when unset).
     static ustring GetUserInstallPath();
     // The parent of the directory that holds the launcher's executable.
     // REQUIRES: the application object exists.
@@ -84,27 +114,38 @@ protected:
     // Whether an upgrade of the application directory began and did not
     // finish: the directory may hold a partial copy.
     bool IsAppIncomplete() const;
-    // Whether the package can be installed now, decided before anything is
-    // stopped, renamed or written: it is a readable regular file, it did not
-    // fail on its own before (unchanged since), it holds entries, and its
-    // files fit on the home's file system with room to spare. When not, one
-    // WARNING line says why. Reads the package's headers once; ExtractPackage
-    // uses what this pass counted.
-    bool IsPackageWorthInstalling();
+    // The system-wide installation this service works with.
+    const ustring &Root() const { return root; }
+    bool UpgradesAllowed() const { return upgrades_allowed; }
+    // Where the package is and where its copy goes.
+    PackagePlace Place() const;
+
+    int timeout;
+    ustring per_user_install_path;
+    VersionInfo target_version;
+    VersionInfo source_version;
+
+private:
     // After a successful installation: when the new copy's build is not the
     // one the system's version file announces, the package is remembered
     // as failed (one WARNING line), else any such record is dropped.
     void CheckInstalledBuild();
+    // The first steps of `plan`: debris removed, a partial copy cleared, the
+    // marker written, the complete copy moved aside. 0 with `rollback` set
+    // to the copy a failure puts back; -1 (logged) when the upgrade must not
+    // go on.
+    struct Rollback {
+        ustring copy;  // empty: nothing to put back
+        bool complete = false;
+    };
+    int BeginUpgrade(const RecoveryPlan &plan, Rollback &rollback);
+    // The extraction, made durable.
+    ExtractResult ExtractDurably(const PackageScan &scan);
+    int CommitUpgrade();
+    int RollBack(const Rollback &rollback, FailureCause cause);
 
-    int timeout;
-    ustring per_user_install_path;
-    // Entries of the package as IsPackageWorthInstalling counted them; 0
-    // when it has not.
-    int package_entries = 0;
-    // Whether the last ExtractPackage failed because of the package itself.
-    bool package_at_fault = false;
-    VersionInfo target_version;
-    VersionInfo source_version;
+    ustring root;
+    bool upgrades_allowed;
 };
 
 #endif

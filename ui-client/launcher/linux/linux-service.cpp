@@ -18,28 +18,13 @@
 
 #include "file/file-op.h"
 #include "log.h"
+#include "version_file.h"
 
 extern char **environ;
 
 namespace {
 
 const char kComponent[] = "service_debug";
-
-LinuxService::KillFunction g_kill = nullptr;
-bool g_upgrades_allowed = true;
-
-int SendSignal(pid_t pid, int sig) { return g_kill ? g_kill(pid, sig) : kill(pid, sig); }
-
-// A build number as atoi reads it (leading white space, optional sign,
-// digits), clamped to the range of int instead of overflowing.
-int BuildNumber(const ustring &text) {
-    if (text.empty()) return 0;
-    errno = 0;
-    long long value = strtoll(text.c_str(), nullptr, 10);
-    if (value > INT_MAX) return INT_MAX;
-    if (value < INT_MIN) return INT_MIN;
-    return static_cast<int>(value);
-}
 
 // The process id in the pid file's "pid" value as atol reads it (leading
 // white space, an optional "+", digits), or 0 when the value is not a usable
@@ -58,9 +43,7 @@ pid_t PidFromText(const ustring &text) {
 
 // Reads a /proc file of at most 64 KiB; empty when it cannot be read.
 std::string ReadProcFile(const std::string &path) {
-    std::string text;
-    FSReadSmallFile(path.c_str(), 64 * 1024, text);
-    return text;
+    return FSReadSmallFile(path.c_str(), 64 * 1024).text;
 }
 
 std::string LinkTarget(const std::string &path) {
@@ -163,7 +146,7 @@ Verdict CheckClientProcess(pid_t pid, const ustring &app_dir, time_t written) {
 
 }  // namespace
 
-LinuxService::LinuxService() {
+LinuxService::LinuxService(const Setup &setup) : Service(setup), kill_(setup.kill) {
     timeout = 10000;
     per_user_install_path = GetUserTarrowindAppInstallPath();
 }
@@ -175,9 +158,9 @@ LinuxService &LinuxService::GetInstace() {
     return instance;
 }
 
-void LinuxService::SetKillFunctionForTesting(KillFunction fn) { g_kill = fn; }
-
-void LinuxService::SetUpgradesAllowed(bool allowed) { g_upgrades_allowed = allowed; }
+int LinuxService::SendSignal(pid_t pid, int sig) const {
+    return kill_ ? kill_(pid, sig) : kill(pid, sig);
+}
 
 void LinuxService::LoadTargetVerInfo() { Service::LoadTargetVersion(); }
 
@@ -204,7 +187,7 @@ bool LinuxService::PerUserBinPathExist() {
 bool LinuxService::IsNeedUpgrade() {
     // Another launcher may be in the middle of an upgrade: leave the copy,
     // its backups and its marker alone.
-    if (!g_upgrades_allowed) return false;
+    if (!UpgradesAllowed()) return false;
     int src_ver = 0;
     int tgt_ver = 0;
     bool need_upgrade = false;
@@ -228,17 +211,16 @@ bool LinuxService::IsNeedUpgrade() {
         RemoveLeftoverBackups();
         return false;
     }
-    // Decided before the client is stopped or anything is moved.
-    return IsPackageWorthInstalling();
+    return true;
 }
 
-int LinuxService::HandlePackageUpgrade() {
+int LinuxService::HandlePackageUpgrade(const PackageVerdict &verdict) {
     if (PerUserBinPathExist()) {
         Logger::LogMsg(Logger::L_DEBUG, kComponent,
                        "[DEBUG] linux/linux-service(%d): local appdata exist\n", __LINE__);
         StopService();
     }
-    return PrepareUserEnv();
+    return PrepareUserEnv(verdict);
 }
 
 void LinuxService::StopService() {

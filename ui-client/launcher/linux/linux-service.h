@@ -43,8 +43,9 @@ public:
     // device, a huge file) gives -1 or is cut there.
     int read(const ustring &path) {
         if (path.empty()) return -1;
-        std::string text;
-        if (FSReadSmallFile(path, kMaxBytes, text) != 0) return -1;
+        const SmallFile file = FSReadSmallFile(path, kMaxBytes);
+        if (file.status != SmallFile::kRead) return -1;
+        const std::string &text = file.text;
         int result = 0;
         char buf[kPiece + 1];
         for (size_t at = 0; at < text.size();) {
@@ -147,7 +148,7 @@ private:
 class LinuxService : public Service {
 public:
     // Reads the home directory once, for per_user_install_path.
-    LinuxService();
+    explicit LinuxService(const Setup &setup = Setup());
     ~LinuxService() override;
 
     // Sends SIGTERM to the client named by "<user install>/ui.pid", waits
@@ -155,13 +156,13 @@ public:
     // when the file holds no usable pid or names a process that is not this
     // user's client. Blocks the calling thread while it waits.
     void StopService() override;
-    int HandlePackageUpgrade() override;
+    int HandlePackageUpgrade(const PackageVerdict &verdict) override;
     void PostUpgrade() override;
     void PreUpgrade() override;
     // True when the package's build number is higher than the installed one,
     // when the per-user client executable is missing, or when an earlier
-    // upgrade did not finish. When no upgrade is due, backups left by an
-    // interrupted upgrade are removed.
+    // upgrade did not finish; never when upgrades are not allowed. When no
+    // upgrade is due, backups left by an interrupted upgrade are removed.
     bool IsNeedUpgrade() override;
 
     // The process-wide instance, built on first use.
@@ -179,16 +180,10 @@ public:
     const VersionInfo &GetSourceVersion() const { return source_version; }
     const VersionInfo &GetTargetVersion() const { return target_version; }
 
-    // Whether IsNeedUpgrade may answer true: false when this launcher could
-    // not make sure that it is the only one, since another may be upgrading
-    // the copy. Process-wide; set before the worker thread starts.
-    static void SetUpgradesAllowed(bool allowed);
+private:
+    int SendSignal(pid_t pid, int sig) const;
 
-    // Replaces the function that StopService signals processes with, so that
-    // tests can observe the signals instead of sending them. Null restores
-    // kill(2).
-    typedef int (*KillFunction)(pid_t pid, int sig);
-    static void SetKillFunctionForTesting(KillFunction fn);
+    std::function<int(pid_t pid, int sig)> kill_;
 };
 
 #endif

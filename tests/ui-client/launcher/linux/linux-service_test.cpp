@@ -95,6 +95,7 @@ namespace {
 
 using testing_support::ChildOptions;
 using testing_support::ChildProcess;
+using testing_support::HasLogLine;
 using testing_support::LinkText;
 using testing_support::ReadFile;
 using testing_support::ServiceTree;
@@ -118,6 +119,21 @@ std::unique_ptr<ChildProcess> StartProcess(const std::vector<std::string> &argv,
     return process;
 }
 
+// The signals StopService sends, one line each, answered as if the process
+// had already ended or, with `alive`, as if it were alive and took every
+// signal.
+std::string StopObserved(const ServiceTree &tree, bool alive = false) {
+    std::string sent;
+    ServiceSetup setup;
+    setup.kill = [&sent, alive](pid_t pid, int sig) {
+        sent += "signal " + std::to_string(sig) + " to " + std::to_string(pid) + "\n";
+        errno = alive ? 0 : ESRCH;
+        return alive ? 0 : -1;
+    };
+    tree.Service(setup)->StopService();
+    return sent;
+}
+
 void WritePid(const ServiceTree &tree, const std::string &value) {
     WriteFile(tree.user() + "/ui.pid", "pid=" + value + "\n");
 }
@@ -134,9 +150,10 @@ std::string InstallSleepingClient(const ServiceTree &tree) {
 TEST(StopService, NoPidFileSignalsNothing) {
     ServiceTree tree;
     tree.EnableDebugLog();
-    const auto r = tree.Run("stop", "OBSERVE_SIGNALS=1");
-    EXPECT_EQ("", r.out);
-    EXPECT_NE(std::string::npos, r.log.find("does not exist, no need to terminate\n")) << r.log;
+    EXPECT_EQ("", StopObserved(tree));
+    EXPECT_TRUE(
+        HasLogLine(tree.Log(), "[DEBUG]", "linux/linux-service",
+                   "pid file '" + tree.user() + "/ui.pid' does not exist, no need to terminate"));
 }
 
 TEST(StopService, UnusablePidValuesAreNeverSignalled) {
@@ -162,24 +179,22 @@ TEST(StopService, UnusablePidValuesAreNeverSignalled) {
         tree.InstallApp("3320");
         tree.EnableDebugLog();
         WritePid(tree, row.value);
-        const auto r = tree.Run("stop", "OBSERVE_SIGNALS=1");
-        EXPECT_EQ("", r.out) << "pid=" << row.value;
-        EXPECT_NE(std::string::npos, r.log.find(row.line)) << "pid=" << row.value << ": " << r.log;
+        EXPECT_EQ("", StopObserved(tree)) << "pid=" << row.value;
+        EXPECT_NE(std::string::npos, tree.Log().find(row.line))
+            << "pid=" << row.value << ": " << tree.Log();
     }
     ServiceTree tree;
     WriteFile(tree.user() + "/ui.pid", "other=1\n");
-    EXPECT_EQ("", tree.Run("stop", "OBSERVE_SIGNALS=1").out) << "no pid key";
+    EXPECT_EQ("", StopObserved(tree)) << "no pid key";
 }
 
 TEST(StopService, MalformedPidFileIsReported) {
     ServiceTree tree;
     tree.EnableDebugLog();
     WriteFile(tree.user() + "/ui.pid", "pid=12 13\n");
-    const auto r = tree.Run("stop", "OBSERVE_SIGNALS=1");
-    EXPECT_EQ("", r.out);
-    EXPECT_NE(std::string::npos, r.log.find("[NOTE] linux/linux-service(")) << r.log;
-    EXPECT_NE(std::string::npos,
-              r.log.find("Failed to read pid file '" + tree.user() + "/ui.pid'"));
+    EXPECT_EQ("", StopObserved(tree));
+    EXPECT_TRUE(HasLogLine(tree.Log(), "[NOTE]", "linux/linux-service",
+                           "Failed to read pid file '" + tree.user() + "/ui.pid', not exist ?"));
 }
 
 // A client that outlives SIGTERM gets exactly five one-second probes, then
@@ -191,11 +206,11 @@ TEST(StopService, ClientIgnoringTermIsKilledAfterTheGracePeriod) {
     const std::string pid = std::to_string(client->pid());
     WritePid(tree, pid);
     const time_t start = time(nullptr);
-    const auto r = tree.Run("stop", "OBSERVE_SIGNALS=alive");
+    const std::string sent = StopObserved(tree, true);
     std::string expected = "signal 15 to " + pid + "\n";
     for (int probe = 0; probe < 5; ++probe) expected += "signal 0 to " + pid + "\n";
     expected += "signal 9 to " + pid + "\n";
-    EXPECT_EQ(expected, r.out) << r.log;
+    EXPECT_EQ(expected, sent) << tree.Log();
     EXPECT_GE(time(nullptr) - start, 4);
 }
 
@@ -209,10 +224,11 @@ TEST(StopService, StalePidOfAnEndedProcessReturnsQuietly) {
         ended->Wait(10000);
     }
     WritePid(tree, std::to_string(gone));
-    const auto r = tree.Run("stop", "OBSERVE_SIGNALS=1");
-    EXPECT_EQ("", r.out);
-    EXPECT_EQ(std::string::npos, r.log.find("[ERROR]")) << r.log;
-    EXPECT_NE(std::string::npos, r.log.find("does not exist, nothing to stop")) << r.log;
+    EXPECT_EQ("", StopObserved(tree));
+    EXPECT_EQ(std::string::npos, tree.Log().find("[ERROR]")) << tree.Log();
+    EXPECT_TRUE(HasLogLine(tree.Log(), "[NOTE]", "linux/linux-service",
+                           "process " + std::to_string(gone) + " named by pid file '" +
+                               tree.user() + "/ui.pid' does not exist, nothing to stop"));
 }
 
 // Which process the pid file names decides everything: every real client
@@ -284,15 +300,18 @@ TEST_P(StopClient, SignalsTheClientAndNothingElse) {
         const struct timeval hour_ago[2] = {{time(nullptr) - 3600, 0}, {time(nullptr) - 3600, 0}};
         ASSERT_EQ(0, utimes((tree.user() + "/ui.pid").c_str(), hour_ago));
     }
-    const auto r = tree.RunUnprivileged("stop");
+    testing_support::RunUnprivileged([&] {
+        tree.Service()->StopService();
+        return 0;
+    });
+    const std::string log = tree.Log();
     if (row.refusal) {
         EXPECT_TRUE(process->Running());
-        EXPECT_NE(std::string::npos, r.log.find(std::string("[NOTE] linux/linux-service(")))
-            << r.log;
-        EXPECT_NE(std::string::npos, r.log.find(row.refusal)) << r.log;
+        EXPECT_NE(std::string::npos, log.find(std::string("[NOTE] linux/linux-service("))) << log;
+        EXPECT_NE(std::string::npos, log.find(row.refusal)) << log;
     } else {
-        ASSERT_TRUE(process->Wait(10000)) << r.log;
-        EXPECT_EQ(SIGTERM, process->TermSignal()) << r.log;
+        ASSERT_TRUE(process->Wait(10000)) << log;
+        EXPECT_EQ(SIGTERM, process->TermSignal()) << log;
     }
 }
 
@@ -318,16 +337,23 @@ TEST(HandlePackageUpgrade, MissingClientStopsNothing) {
     ServiceTree tree;
     tree.MakePackage("3400");
     WritePid(tree, "4711");
-    const auto r = tree.Run("handle", "OBSERVE_SIGNALS=1");
-    EXPECT_EQ(std::string::npos, r.out.find("signal")) << r.out;
-    EXPECT_NE(std::string::npos, r.out.find("result=0")) << r.log;
+    std::string sent;
+    ServiceSetup setup;
+    setup.kill = [&sent](pid_t, int) {
+        sent += "signal";
+        return 0;
+    };
+    const auto service = tree.Service(setup);
+    service->PreUpgrade();
+    EXPECT_EQ(0, service->HandlePackageUpgrade(service->CheckPackage())) << tree.Log();
+    EXPECT_EQ("", sent);
 }
 
 TEST(PostUpgrade, RunsTheStartScriptWithStart) {
     for (const char *home : {"home", "my home"}) {
         ServiceTree tree(home);
         tree.InstallApp("3320");
-        tree.Run("post");
+        tree.Service()->PostUpgrade();
         EXPECT_EQ("start 3320\n", ReadFile(tree.home() + "/start-stop.calls")) << home;
     }
 }
@@ -336,8 +362,8 @@ TEST(PostUpgrade, StartsTheRestoredCopyAfterAFailedUpgrade) {
     ServiceTree tree;
     tree.InstallApp("3320");
     tree.MakeCorruptPackage();
-    EXPECT_NE(std::string::npos, tree.Run("handle").out.find("result=-1"));
-    tree.Run("post");
+    EXPECT_EQ(-1, tree.Upgrade());
+    tree.Service()->PostUpgrade();
     EXPECT_EQ("start 3320\n", ReadFile(tree.home() + "/start-stop.calls"));
     EXPECT_NE(std::string::npos, ReadFile(tree.app() + "/INFO").find("build_version=3320"));
 }

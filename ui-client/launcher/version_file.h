@@ -1,0 +1,28 @@
+#ifndef UI_CLIENT_LAUNCHER_VERSION_FILE_H
+#define UI_CLIENT_LAUNCHER_VERSION_FILE_H
+
+#include <stddef.h>
+
+#include "file/file-op.h"
+#include "tarrowind-service.h"
+#include "ustring/ustring.h"
+
+// Reads the "Version" section of the INI file at `path` into `info`, as the
+// toolkit's INI reader reads plain values: trimmed, double quotes taken off,
+// a ";" comment outside quotes cut, a leading BOM skipped. Keys that are
+// absent leave their member unchanged. The file is read by its bytes, so a
+// home directory whose name is not UTF-8 is read where it is; only a regular
+// file is read, and only its first 64 KiB.
+void ReadVersionFile(const ustring &path, Service::VersionInfo &info);
+
+// A build number as atoi reads it (leading white space, optional sign,
+// digits), clamped to the range of int instead of overflowing; 0 for an
+// empty text.
+int BuildNumber(const ustring &text);
+
+// FSReadSmallFile for the service's own small files (version files, the
+// upgrade marker), with a NOTE when `path` names something other than a
+// regular file, which then counts as absent.
+SmallFile ReadSmallFileNoted(const ustring &path, size_t limit, bool follow_link);
+
+#endif
