@@ -223,62 +223,88 @@ int LinuxService::HandlePackageUpgrade(const PackageVerdict &verdict) {
     return PrepareUserEnv(verdict);
 }
 
-void LinuxService::StopService() {
-    const ustring ui_pid_file = GetUserTarrowindInstallPath() + "/ui.pid";
+namespace {
+
+// The client's process id as the pid file at `path` names it, and when the
+// file was last written; pid 0 (logged) when there is nothing to signal.
+struct PidFile {
+    pid_t pid = 0;
+    time_t written = 0;
+};
+
+PidFile ReadPidFile(const ustring &path) {
+    PidFile file;
     Config config;
-    if (!IsFileExist(ui_pid_file, false)) {
+    if (!IsFileExist(path, false)) {
         Logger::LogMsg(Logger::L_DEBUG, kComponent,
                        "[DEBUG] linux/linux-service(%d): pid file '%s' does not exist, no need to "
                        "terminate\n",
-                       __LINE__, ui_pid_file.c_str());
-        return;
+                       __LINE__, path.c_str());
+        return file;
     }
     struct stat64 st;
-    if (stat64(ui_pid_file.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) {
+    if (stat64(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) {
         Logger::LogMsg(Logger::L_NOTICE, kComponent,
                        "[NOTE] linux/linux-service(%d): pid file '%s' is not a regular file, "
                        "treating it as absent\n",
-                       __LINE__, ui_pid_file.c_str());
-        return;
+                       __LINE__, path.c_str());
+        return file;
     }
-    if (config.read(ui_pid_file) < 0) {
+    if (config.read(path) < 0) {
         Logger::LogMsg(
             Logger::L_NOTICE, kComponent,
             "[NOTE] linux/linux-service(%d): Failed to read pid file '%s', not exist ?\n", __LINE__,
-            ui_pid_file.c_str());
-        return;
+            path.c_str());
+        return file;
     }
-    const pid_t pid = PidFromText(config["pid"]);
-    if (pid == 0) {
+    file.pid = PidFromText(config["pid"]);
+    file.written = st.st_mtime;
+    if (file.pid == 0) {
         Logger::LogMsg(Logger::L_NOTICE, kComponent,
                        "[NOTE] linux/linux-service(%d): pid file '%s' holds no usable pid, no need "
                        "to terminate\n",
-                       __LINE__, ui_pid_file.c_str());
-        return;
+                       __LINE__, path.c_str());
     }
-    const Verdict verdict = CheckClientProcess(pid, per_user_install_path, st.st_mtime);
-    if (verdict.check == ProcessCheck::kGone) {
-        Logger::LogMsg(Logger::L_NOTICE, kComponent,
-                       "[NOTE] linux/linux-service(%d): process %d named by pid file '%s' does "
-                       "not exist, nothing to stop\n",
-                       __LINE__, static_cast<int>(pid), ui_pid_file.c_str());
-        return;
-    }
-    if (verdict.check == ProcessCheck::kNotClient) {
-        Logger::LogMsg(Logger::L_NOTICE, kComponent,
-                       "[NOTE] linux/linux-service(%d): pid file '%s' is stale: process %d is not "
-                       "the client (%s), not terminating it\n",
-                       __LINE__, ui_pid_file.c_str(), static_cast<int>(pid), verdict.reason);
-        return;
-    }
-    if (verdict.check == ProcessCheck::kUnknown) {
-        Logger::LogMsg(Logger::L_NOTICE, kComponent,
-                       "[NOTE] linux/linux-service(%d): cannot tell whether process %d named by "
-                       "pid file '%s' is the client (%s), not terminating it\n",
-                       __LINE__, static_cast<int>(pid), ui_pid_file.c_str(), verdict.reason);
-        return;
-    }
+    return file;
+}
 
+// Whether the process that `file` names is the client of `app_dir`; when
+// not, a NOTE says why.
+bool NamesTheClient(const PidFile &file, const ustring &path, const ustring &app_dir) {
+    const int pid = static_cast<int>(file.pid);
+    const Verdict verdict = CheckClientProcess(file.pid, app_dir, file.written);
+    switch (verdict.check) {
+        case ProcessCheck::kClient:
+            return true;
+        case ProcessCheck::kGone:
+            Logger::LogMsg(Logger::L_NOTICE, kComponent,
+                           "[NOTE] linux/linux-service(%d): process %d named by pid file '%s' does "
+                           "not exist, nothing to stop\n",
+                           __LINE__, pid, path.c_str());
+            break;
+        case ProcessCheck::kNotClient:
+            Logger::LogMsg(Logger::L_NOTICE, kComponent,
+                           "[NOTE] linux/linux-service(%d): pid file '%s' is stale: process %d is "
+                           "not the client (%s), not terminating it\n",
+                           __LINE__, path.c_str(), pid, verdict.reason);
+            break;
+        case ProcessCheck::kUnknown:
+            Logger::LogMsg(Logger::L_NOTICE, kComponent,
+                           "[NOTE] linux/linux-service(%d): cannot tell whether process %d named "
+                           "by pid file '%s' is the client (%s), not terminating it\n",
+                           __LINE__, pid, path.c_str(), verdict.reason);
+            break;
+    }
+    return false;
+}
+
+}  // namespace
+
+void LinuxService::StopService() {
+    const ustring ui_pid_file = GetUserTarrowindInstallPath() + "/ui.pid";
+    const PidFile file = ReadPidFile(ui_pid_file);
+    if (file.pid == 0 || !NamesTheClient(file, ui_pid_file, per_user_install_path)) return;
+    const pid_t pid = file.pid;
     if (SendSignal(pid, SIGTERM) != 0) {
         if (errno == ESRCH) return;
         Logger::LogMsg(Logger::L_ERR, kComponent,
