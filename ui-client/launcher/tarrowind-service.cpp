@@ -20,6 +20,7 @@
 
 #include "extractor.h"
 #include "file/file-op.h"
+#include "file/parallel-remove.h"
 #include "file/scoped.h"
 #include "log.h"
 

@@ -21,6 +21,7 @@
 
 #include <gtest/gtest.h>
 
+#include "file/parallel-remove.h"
 #include "log.h"
 #include "test_support.h"
 
