@@ -12,8 +12,8 @@
 #include <string>
 #include <vector>
 
+#include "config.h"
 #include "file/scoped.h"
-#include "linux/linux-service.h"
 
 namespace {
 

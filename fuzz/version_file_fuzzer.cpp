@@ -1,7 +1,13 @@
-// The per-user version file ("INFO", read with the toolkit's INI reader) and
-// the upgrade decision made from it. Every input is written to a home
-// directory of its own, as the INI reader keeps files it has read in a cache
-// keyed by path, size and time.
+// The per-user version file ("INFO") as the service reads it, and the upgrade
+// decision made from it. The input is the whole file: the service's own
+// reader of its "[Version]" section takes it by its bytes (a byte-order mark,
+// CR or LF line ends, other sections, quoted values, ";" comments), the
+// build number is parsed from its build_version, and IsNeedUpgrade decides
+// for a home that holds no client. The system-wide version file and package
+// are those of the build directory above this program; scripts/run-fuzzers
+// builds only the fuzz targets there, so the decision ends at the missing
+// package. Each input gets a fresh home directory, which the service takes
+// from HOME when it is made.
 #include <stddef.h>
 #include <stdint.h>
 #include <stdio.h>

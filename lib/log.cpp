@@ -6,7 +6,7 @@
 
 #include <new>
 
-#include "linux/linux-service.h"
+#include "config.h"
 
 namespace {
 

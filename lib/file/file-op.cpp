@@ -12,12 +12,7 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <condition_variable>
 #include <memory>
-#include <mutex>
-#include <system_error>
-#include <thread>
-#include <vector>
 
 #include "file/scoped.h"
 #include "log.h"
@@ -156,92 +151,6 @@ int ForEachChild(const ustring &dir, Fn fn) {
         if (fn(ent->d_name) != 0) return -1;
     }
 }
-
-// Unlinks what is not a directory below an open directory, with several
-// threads taking directories from one queue; it never follows a link and
-// never changes a permission. Best effort: whatever it leaves (entries in
-// read-only directories, names of unknown type, anything that failed) is
-// for FSRemove to remove or report.
-class NonDirectoryUnlinker {
-public:
-    // Takes `root_fd`.
-    explicit NonDirectoryUnlinker(int root_fd) { queue_.push_back(root_fd); }
-    ~NonDirectoryUnlinker() {
-        for (int fd : queue_) close(fd);
-    }
-    NonDirectoryUnlinker(const NonDirectoryUnlinker &) = delete;
-    NonDirectoryUnlinker &operator=(const NonDirectoryUnlinker &) = delete;
-
-    // Returns once every queued directory is done, by the calling thread and
-    // up to `threads` - 1 helpers (fewer when the system has none to give).
-    void Run(unsigned threads) {
-        std::vector<std::thread> helpers;
-        for (unsigned i = 1; i < threads; ++i) {
-            try {
-                helpers.emplace_back([this] { Work(); });
-            } catch (const std::system_error &) {
-                break;
-            }
-        }
-        Work();
-        for (std::thread &helper : helpers) helper.join();
-    }
-
-private:
-    // Directories waiting beyond this are emptied by the thread that found
-    // them, so a wide tree does not hold a descriptor for each.
-    static const size_t kMaxQueued = 64;
-
-    void Work() {
-        std::unique_lock<std::mutex> lock(mutex_);
-        for (;;) {
-            changed_.wait(lock, [this] { return !queue_.empty() || busy_ == 0; });
-            if (queue_.empty()) return;
-            const int fd = queue_.back();
-            queue_.pop_back();
-            ++busy_;
-            lock.unlock();
-            Empty(fd);
-            lock.lock();
-            --busy_;
-            changed_.notify_all();
-        }
-    }
-
-    // Unlinks the non-directories in directory `fd`, which it takes, and
-    // passes its subdirectories on.
-    void Empty(int fd) {
-        ScopedDir stream(fdopendir(fd));
-        if (!stream) {
-            close(fd);
-            return;
-        }
-        const int dir = dirfd(stream.get());
-        while (const struct dirent64 *ent = readdir64(stream.get())) {
-            if (IsDotOrDotDot(ent->d_name) || ent->d_type == DT_UNKNOWN) continue;
-            if (ent->d_type != DT_DIR) {
-                unlinkat(dir, ent->d_name, 0);
-                continue;
-            }
-            const int sub =
-                openat(dir, ent->d_name, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
-            if (sub >= 0 && !Queue(sub)) Empty(sub);
-        }
-    }
-
-    bool Queue(int fd) {
-        std::lock_guard<std::mutex> lock(mutex_);
-        if (queue_.size() >= kMaxQueued) return false;
-        queue_.push_back(fd);
-        changed_.notify_one();
-        return true;
-    }
-
-    std::mutex mutex_;
-    std::condition_variable changed_;
-    std::vector<int> queue_;
-    int busy_ = 0;
-};
 
 // Cross-device move of one entry whose type is already known.
 int MoveAcrossDevices(const ustring &from, const ustring &to, const FILE_INFO &info,
@@ -469,14 +378,6 @@ int FSRemove(const ustring &path, bool /*allowundo*/) {
         ForEachChild(path, [&](const char *name) { return FSRemove(path + "/" + name, false); });
     if (removed != 0) return -3;
     return remove(path.c_str()) != 0 ? -3 : 0;
-}
-
-int FSRemoveParallel(const ustring &path, unsigned threads) {
-    if (threads > 1 && !path.empty()) {
-        const int root = open(path.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
-        if (root >= 0) NonDirectoryUnlinker(root).Run(threads);
-    }
-    return FSRemove(path, false);
 }
 
 namespace {

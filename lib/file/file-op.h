@@ -109,10 +109,6 @@ int FSRename(const ustring &from, const ustring &to, bool do_case_check = false)
 // there; -1 empty path or information failure; -3 failure, with errno from
 // the first entry that could not be removed (the tree then still exists).
 int FSRemove(const ustring &path, bool allowundo = false);
-// FSRemove, with the files of a directory tree unlinked by `threads` threads
-// side by side first (file systems unlink in different directories at
-// once). Same results as FSRemove.
-int FSRemoveParallel(const ustring &path, unsigned threads);
 
 // What FSReadSmallFile found at a path.
 struct SmallFile {

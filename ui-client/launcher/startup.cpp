@@ -82,10 +82,8 @@ void CatchFileSizeLimit() {
     sigaction(SIGXFSZ, &action, nullptr);
 }
 
-// Root started with the HOME of another user (sudo keeping HOME) would leave
-// folders there that the user can no longer write. Nonzero uid of the owner
-// of the home directory, or of its nearest existing ancestor, when the
-// launcher runs as root; 0 otherwise.
+}  // namespace
+
 uid_t ForeignHomeOwner(const ustring &home) {
     if (geteuid() != 0) return 0;
     std::string path = home.c_str();
@@ -97,6 +95,8 @@ uid_t ForeignHomeOwner(const ustring &home) {
     }
     return st.st_uid;
 }
+
+namespace {
 
 // The platform plugin is loaded while the application object is built, and
 // a plugin that cannot start (no DISPLAY, a DISPLAY naming no server, no

@@ -1,9 +1,13 @@
 #ifndef UI_CLIENT_LAUNCHER_STARTUP_H
 #define UI_CLIENT_LAUNCHER_STARTUP_H
 
+#include <sys/types.h>
+
 #include <functional>
 
 #include <QString>
+
+#include "ustring/ustring.h"
 
 // Optional steps for a program that runs the launcher's sequence with
 // something of its own around it (the event-loop benchmark). Both run on the
@@ -29,5 +33,12 @@ int RunLauncher(int argc, char **argv, const StartupHooks &hooks = StartupHooks(
 // link in /usr/bin), whose text says nothing about where the program lies;
 // then the running executable's resolved path.
 QString ExecutablePath(const char *bin);
+
+// Root started with the HOME of another user (sudo keeping HOME) would leave
+// folders there that the user can no longer write. Returns the uid of the
+// owner of `home`, or of its nearest existing ancestor when `home` is
+// missing, when the process runs as root and that owner is not root; 0
+// otherwise (not root, a home of root's, or nothing of it can be examined).
+uid_t ForeignHomeOwner(const ustring &home);
 
 #endif

@@ -15,6 +15,7 @@
 
 #include "file/durable.h"
 #include "file/file-op.h"
+#include "file/parallel-remove.h"
 #include "log.h"
 #include "version_file.h"
 

@@ -108,6 +108,7 @@ TEST(UpgradeDecisionLog, FirstRunLogsPackageAndMissingSource) {
 // Anything but a regular file at a version file's name reads as no file.
 TEST(ReadVersionFile, OnlyARegularFileIsRead) {
     ServiceTree tree;
+    tree.EnableDebugLog();
     const std::string fifo = tree.scratch("INFO");
     ASSERT_EQ(0, mkfifo(fifo.c_str(), 0644));
     Service::VersionInfo info;

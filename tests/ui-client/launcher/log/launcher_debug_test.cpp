@@ -9,7 +9,7 @@
 
 #include <gtest/gtest.h>
 
-#include "linux/linux-service.h"
+#include "config.h"
 #include "log.h"
 #include "test_support.h"
 

@@ -5,7 +5,7 @@
 
 #include <gtest/gtest.h>
 
-#include "linux/linux-service.h"
+#include "config.h"
 #include "test_support.h"
 
 namespace {
