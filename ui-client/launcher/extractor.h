@@ -3,13 +3,61 @@
 
 #include "ustring/ustring.h"
 
+#include <string>
+
 struct archive;
+
+// Whose fault a failed installation is. Only a package's own fault is
+// remembered against it: the disk's and the environment's may be gone at the
+// next login.
+enum class FailureCause {
+    kNone,         // nothing failed
+    kPackage,      // the package: unreadable or damaged data, a refused entry,
+                   // a hard link to an entry it does not hold, a name the file
+                   // system cannot take, nothing in it, a build other than the
+                   // system's version file announces
+    kDisk,         // the target: no space, no inodes, quota, permissions, an
+                   // I/O error, a read-only file system, a file-size limit
+    kEnvironment,  // the run itself: an interrupted call, a busy file, a lock
+};
+
+// What a reading pass over a package found. `entries` counts every header read
+// before the end or the damage; -1 when the package could not be opened.
+struct PackageScan {
+    int entries = -1;
+    long long bytes = 0;  // sum of the entries' sizes, without file-system overhead
+};
+
+// The result of an extraction and, when it failed, whose fault it was:
+// - kPackage: the reader opened the source but cannot make out its format, or
+//   fails on a header or on data; an entry refused by the extractor's own
+//   checks or by the writer's (a ".." element); a name the file system cannot
+//   take or that cannot be converted; a hard link to an entry the package
+//   does not hold; a non-directory of the package's own on an entry's way; no
+//   entries at all.
+// - kDisk: the target cannot be written (see CauseOfWriterError), entered or
+//   resolved, for any reason not listed under the other two.
+// - kEnvironment: the source cannot be opened or read as a file (it vanished
+//   or its permissions changed after the caller checked it: that says nothing
+//   about its contents), the target vanished, a busy file, an interrupted
+//   call, memory or descriptors running out, or missing paths (the caller's
+//   mistake).
+// rc is 0 exactly when cause is kNone.
+struct ExtractResult {
+    int rc = -1;  // 0 success, -1 failure
+    FailureCause cause = FailureCause::kPackage;
+};
+
+// The cause of a failure that the disk writer reported with `error` (its
+// archive_errno; 0 or less: a refusal of its own, which carries no system
+// error). `hardlink`: the failing entry was a hard link, whose target must be
+// an entry of the package.
+FailureCause CauseOfWriterError(int error, bool hardlink);
 
 // Unpacks a package archive (any format and compression libarchive reads)
 // into a directory. Every operation creates its libarchive handles and frees
 // them before it returns; between calls the object holds only the two paths.
-// Results: 0 (or a count) for success, -1 for every failure, each failure
-// logged once under "extractor_debug". Nothing is thrown.
+// Failures are logged once under "extractor_debug". Nothing is thrown.
 //
 // Threading: runs on the launcher's worker thread; progress and the status
 // line reach the dialog only through Notify_Adapter's signals.
@@ -25,33 +73,26 @@ public:
     // Unpacks every entry of the source under the target: entry "a/b" goes to
     // <target>/a/b, an absolute entry "/a/b" as well, and hard-link targets
     // are placed under the target the same way. While it writes, the
-    // process's working directory is the target (it is put back afterwards). An entry or link
-    // target with a ".." element fails the extraction. Nothing is written
-    // through a symbolic link: a link met on an entry's way (one the archive
-    // made earlier) is removed and a real directory takes its place.
-    // Existing files are removed before they are written; owners, times and
-    // set-id bits are not restored, modes pass through the umask.
-    // Sets the dialog's status line once and reports (total, n) after the
-    // n-th entry's data is written. On failure whatever was written stays on
-    // disk; roll-back is the caller's business.
+    // process's working directory is the target (it is put back afterwards).
+    // An entry or link target with a ".." element fails the extraction.
+    // Nothing is written through a symbolic link: a link met on an entry's
+    // way (one the archive made earlier) is removed and a real directory
+    // takes its place. Existing files are removed before they are written;
+    // owners, times and set-id bits are not restored, modes pass through the
+    // umask. Sets the dialog's status line once and reports (total, n) after
+    // the n-th entry's data is written, whenever n moves the whole percent.
+    // `scan`: what an earlier Scan() of the same source found, so that the
+    // source is not read twice; without it, or when it found no entries,
+    // Extract() scans first. On failure
+    // whatever was written stays on disk; roll-back is the caller's business.
     // REQUIRES: the target directory exists (its canonical path is used).
-    int Extract();
-    // The number of entries of the source (every type counts), or -1 when it
-    // cannot be opened. A damaged archive counts the entries before the
-    // damage. Both paths must be set although only the source is read. The
-    // same pass adds up the entries' sizes: see UnpackedBytes().
-    int Count();
-    // The sum of the sizes of the entries the last Count() saw: what the
-    // unpacked files hold, without the file system's own overhead.
-    long long UnpackedBytes() const { return unpacked_bytes; }
-    // The number of entries when it is already known (a Count() made before
-    // the caller prepared the target), so that Extract() need not read the
-    // archive twice; 0 or less: Extract() counts.
-    void SetTotal(int total) { known_total = total; }
-    // After Extract() failed: whether the package itself is at fault (it
-    // cannot be read, it is damaged, or it holds an entry that is refused),
-    // rather than the target (no space, no permission, a write that failed).
-    bool PackageAtFault() const { return package_at_fault; }
+    ExtractResult Extract(const PackageScan *scan = nullptr);
+    // Reads every header of the source once, counting entries (every type)
+    // and adding up their sizes. A damaged archive counts the entries before
+    // the damage. Both paths must be set although only the source is read.
+    PackageScan Scan() const;
+    // Scan().entries: the number of entries, or -1.
+    int Count() const;
     // Prints every entry's path name, one per line, to standard output.
     // Returns 0, or -1 when the paths are unset or the source cannot be opened.
     int List() const;
@@ -63,9 +104,6 @@ public:
 private:
     ustring target;
     ustring source;
-    long long unpacked_bytes = 0;
-    int known_total = 0;
-    bool package_at_fault = false;
 };
 
 #endif

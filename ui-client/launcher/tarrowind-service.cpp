@@ -534,7 +534,8 @@ bool Service::IsPackageWorthInstalling() {
     Extractor extractor;
     extractor.SetSource(package);
     extractor.SetTarget(per_user_install_path);
-    const int entries = extractor.Count();
+    const PackageScan scan = extractor.Scan();
+    const int entries = scan.entries;
     if (entries <= 0) {
         Logger::LogMsg(Logger::L_WARNING, kComponent,
                        "[WARNING] tarrowind-service(%d): package '%s' holds nothing to install; "
@@ -556,9 +557,8 @@ bool Service::IsPackageWorthInstalling() {
         const unsigned long long block = fs.f_frsize;
         const unsigned long long kKiB = 1024;
         // Every file takes at least a block of its own.
-        const unsigned long long files =
-            static_cast<unsigned long long>(extractor.UnpackedBytes()) +
-            static_cast<unsigned long long>(entries) * block;
+        const unsigned long long files = static_cast<unsigned long long>(scan.bytes) +
+                                         static_cast<unsigned long long>(entries) * block;
         const unsigned long long reserve = ReserveFor(fs.f_blocks * block);
         const unsigned long long free = fs.f_bavail * block;
         if (files + reserve > free) {
@@ -571,7 +571,7 @@ bool Service::IsPackageWorthInstalling() {
             return false;
         }
     }
-    package_entries = entries;
+    package_scan = scan;
     return true;
 }
 
@@ -609,10 +609,9 @@ int Service::ExtractPackage() {
     Extractor extractor;
     extractor.SetSource(source);
     extractor.SetTarget(target);
-    extractor.SetTotal(package_entries);
-    const int rc = extractor.Extract();
-    package_at_fault = rc != 0 && extractor.PackageAtFault();
-    return rc;
+    const ExtractResult result = extractor.Extract(&package_scan);
+    package_at_fault = result.cause == FailureCause::kPackage;
+    return result.rc;
 }
 
 void Service::RemoveAgedFolders() {

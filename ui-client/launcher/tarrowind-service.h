@@ -1,6 +1,7 @@
 #ifndef UI_CLIENT_LAUNCHER_TARROWIND_SERVICE_H
 #define UI_CLIENT_LAUNCHER_TARROWIND_SERVICE_H
 
+#include "extractor.h"
 #include "ustring/ustring.h"
 
 // The installation service: where the client is installed, system-wide and
@@ -98,9 +99,9 @@ protected:
 
     int timeout;
     ustring per_user_install_path;
-    // Entries of the package as IsPackageWorthInstalling counted them; 0
+    // The package as IsPackageWorthInstalling scanned it; no entries (-1)
     // when it has not.
-    int package_entries = 0;
+    PackageScan package_scan;
     // Whether the last ExtractPackage failed because of the package itself.
     bool package_at_fault = false;
     VersionInfo target_version;
