@@ -58,6 +58,8 @@ FailureCause CauseOfWriterError(int error, bool hardlink);
 // into a directory. Every operation creates its libarchive handles and frees
 // them before it returns; between calls the object holds only the two paths.
 // Failures are logged once under "extractor_debug". Nothing is thrown.
+// Names are bytes: entry names are read and written the same whatever the
+// session's locale (the extracting thread reads them as UTF-8).
 //
 // Threading: runs on the launcher's worker thread; progress and the status
 // line reach the dialog only through Notify_Adapter's signals.
@@ -83,13 +85,15 @@ public:
     // the n-th entry's data is written, whenever n moves the whole percent.
     // `scan`: what an earlier Scan() of the same source found, so that the
     // source is not read twice; without it, or when it found no entries,
-    // Extract() scans first. On failure
+    // Extract() scans first. Runs with a UTF-8 character type on the calling
+    // thread (the process's locale is left alone). On failure
     // whatever was written stays on disk; roll-back is the caller's business.
     // REQUIRES: the target directory exists (its canonical path is used).
     ExtractResult Extract(const PackageScan *scan = nullptr);
     // Reads every header of the source once, counting entries (every type)
     // and adding up their sizes. A damaged archive counts the entries before
     // the damage. Both paths must be set although only the source is read.
+    // Names are read as UTF-8, as in Extract().
     PackageScan Scan() const;
     // Scan().entries: the number of entries, or -1.
     int Count() const;

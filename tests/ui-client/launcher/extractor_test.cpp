@@ -1,6 +1,8 @@
 #include "extractor.h"
 
+#include <dirent.h>
 #include <errno.h>
+#include <locale.h>
 #include <string.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
@@ -886,5 +888,86 @@ TEST_F(ExtractorTest, ScanCountsEntriesAndAddsUpTheirSizes) {
     EXPECT_EQ(1005, scan.bytes);
     EXPECT_EQ(4, ex.Count());
 }
+
+// The sorted names in `dir`, without "." and "..".
+std::vector<std::string> DirNames(const std::string &dir) {
+    std::vector<std::string> names;
+    ScopedDir d(opendir(dir.c_str()));
+    if (!d) return names;
+    while (const dirent *e = readdir(d.get()))
+        if (strcmp(e->d_name, ".") != 0 && strcmp(e->d_name, "..") != 0) names.push_back(e->d_name);
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+// Sets the process's locale and puts the old one back when it goes away.
+class ScopedProcessLocale {
+public:
+    explicit ScopedProcessLocale(const char *name) : old_(setlocale(LC_ALL, nullptr)) {
+        set_ = setlocale(LC_ALL, name) != nullptr;
+    }
+    ~ScopedProcessLocale() { setlocale(LC_ALL, old_.c_str()); }
+    ScopedProcessLocale(const ScopedProcessLocale &) = delete;
+    ScopedProcessLocale &operator=(const ScopedProcessLocale &) = delete;
+
+    bool set() const { return set_; }
+
+private:
+    const std::string old_;
+    bool set_;
+};
+
+// Names outside ASCII used to fail in a session without a UTF-8 locale
+// (LANG=C): libarchive could not convert a pax or zip name from UTF-8 to it.
+class ExtractLocaleTest : public ExtractorTest,
+                          public ::testing::WithParamInterface<const char *> {};
+
+TEST_P(ExtractLocaleTest, NamesReachTheDiskAsTheirBytes) {
+    const std::string resume = "r\xc3\xa9sum\xc3\xa9.txt";
+    const std::string japan = "\xe6\x97\xa5\xe6\x9c\xac";
+    const std::string file = "\xe3\x83\x95\xe3\x82\xa1\xe3\x82\xa4\xe3\x83\xab.txt";
+    const struct {
+        const char *name;
+        ArchiveFormat format;
+    } formats[] = {
+        {"pax", ArchiveFormat::kTar}, {"zip", ArchiveFormat::kZip}, {"cpio", ArchiveFormat::kCpio}};
+    {
+        // The package is made where names are UTF-8.
+        const ScopedProcessLocale utf8("C.UTF-8");
+        ASSERT_TRUE(utf8.set());
+        for (const auto &f : formats)
+            ASSERT_TRUE(WriteArchive(
+                archive_ + "." + f.name, f.format,
+                {FileEntry("share/" + resume, "cv"), FileEntry(japan + "/" + file, "file")}));
+    }
+    const ScopedProcessLocale session(GetParam());
+    if (!session.set()) GTEST_SKIP() << "locale " << GetParam() << " is not installed";
+    const std::string before = setlocale(LC_ALL, nullptr);
+    for (const auto &f : formats) {
+        SCOPED_TRACE(f.name);
+        NewTarget();
+        Extractor ex;
+        ex.SetSource((archive_ + "." + f.name).c_str());
+        ex.SetTarget(target_.c_str());
+        EXPECT_EQ(2, ex.Count());
+        const ExtractResult result = ex.Extract();
+        EXPECT_EQ(0, result.rc);
+        EXPECT_EQ(FailureCause::kNone, result.cause);
+        EXPECT_EQ(before, setlocale(LC_ALL, nullptr));
+        EXPECT_EQ((std::vector<std::string>{"share", japan}), DirNames(target_));
+        EXPECT_EQ(std::vector<std::string>{resume}, DirNames(target_ + "/share"));
+        EXPECT_EQ(std::vector<std::string>{file}, DirNames(target_ + "/" + japan));
+        EXPECT_EQ("cv", ReadFile(target_ + "/share/" + resume));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Locales, ExtractLocaleTest,
+                         ::testing::Values("C", "POSIX", "C.UTF-8", "en_US.ISO-8859-1"),
+                         [](const ::testing::TestParamInfo<const char *> &info) {
+                             std::string name = info.param;
+                             for (char &c : name)
+                                 if (!isalnum(static_cast<unsigned char>(c))) c = '_';
+                             return name;
+                         });
 
 }  // namespace
