@@ -99,10 +99,7 @@ const char *Refusal(struct archive_entry *entry, const char *name) {
 class ScopedWorkingDirectory {
 public:
     explicit ScopedWorkingDirectory(const char *dir)
-        : old_(open(".", O_PATH | O_DIRECTORY | O_CLOEXEC)),
-          error_(!old_.valid()     ? errno
-                 : chdir(dir) == 0 ? 0
-                                   : errno) {}
+        : old_(open(".", O_PATH | O_DIRECTORY | O_CLOEXEC)), error_(Enter(old_, dir)) {}
     // A working directory that can no longer be entered (its permissions
     // changed meanwhile) gives way to "/", which nothing after depends on.
     ~ScopedWorkingDirectory() {
@@ -116,6 +113,12 @@ public:
     int error() const { return error_; }
 
 private:
+    // Enters `dir` once the old directory is held: 0, or the failing call's errno.
+    static int Enter(const ScopedFd &old, const char *dir) {
+        if (!old.valid()) return errno;
+        return chdir(dir) == 0 ? 0 : errno;
+    }
+
     ScopedFd old_;
     const int error_;
 };
