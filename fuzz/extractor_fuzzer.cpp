@@ -1,6 +1,7 @@
 // Extractor over arbitrary archives: every input is unpacked into a fresh
 // target directory. Besides memory errors it checks that nothing appears
-// beside the target or in the working directory.
+// beside the target or in the working directory, and that an extraction
+// names a cause exactly when it fails.
 #include <dirent.h>
 #include <ftw.h>
 #include <stddef.h>
@@ -75,8 +76,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     Extractor extractor;
     extractor.SetSource(archive.c_str());
     extractor.SetTarget(target.c_str());
-    extractor.Scan();
-    extractor.Extract();
+    const PackageScan scan = extractor.Scan();
+    const ExtractResult result = extractor.Extract(&scan);
+    if ((result.rc == 0) != (result.cause == FailureCause::kNone)) {
+        fprintf(stderr, "extractor_fuzzer: rc %d with cause %d\n", result.rc,
+                static_cast<int>(result.cause));
+        abort();
+    }
 
     const std::set<std::string> expected{".", "..", "app", "cwd", "package.qpk"};
     if (Names(g_base) != expected || Names(g_base + "/cwd").size() != 2) {

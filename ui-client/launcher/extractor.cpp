@@ -2,6 +2,7 @@
 
 #include <errno.h>
 #include <fcntl.h>
+#include <locale.h>
 #include <stdint.h>
 #include <stdio.h>
 #include <stdlib.h>
@@ -9,6 +10,7 @@
 #include <unistd.h>
 
 #include <memory>
+#include <optional>
 #include <string>
 
 #include <archive.h>
@@ -25,6 +27,9 @@ namespace {
 
 const char kComponent[] = "extractor_debug";
 const size_t kBlockSize = 10240;
+// libarchive's ARCHIVE_ERRNO_FILE_FORMAT on Linux: bytes it read but could not
+// make out. Its other code of its own, ARCHIVE_ERRNO_MISC, is -1.
+const int kFormatError = EILSEQ;
 
 // Owners, permissions and times are not restored (modes pass through the
 // umask). SECURE_NODOTDOT refuses ".." in entry names and hard-link targets.
@@ -56,25 +61,6 @@ void SupportAllCompressions(struct archive *a) {
 #pragma GCC diagnostic ignored "-Wdeprecated-declarations"
     archive_read_support_compression_all(a);
 #pragma GCC diagnostic pop
-}
-
-// A reader over `source` with every filter and format, or null (logged).
-Reader OpenForScan(const ustring &source) {
-    Reader reader(archive_read_new());
-    if (!reader) {
-        Logger::LogMsg(Logger::L_ERR, kComponent,
-                       "[ERROR] extractor(%d): Allocate archive failed\n", __LINE__);
-        return nullptr;
-    }
-    archive_read_support_filter_all(reader.get());
-    archive_read_support_format_all(reader.get());
-    if (archive_read_open_filename(reader.get(), source.c_str_utf8(), kBlockSize) != ARCHIVE_OK) {
-        Logger::LogMsg(Logger::L_ERR, kComponent,
-                       "[ERROR] extractor(%d): archive_read_open_filename failed: '%s'\n", __LINE__,
-                       ErrorText(reader.get()));
-        return nullptr;
-    }
-    return reader;
 }
 
 // Whether the entry name `name` names the directory it is unpacked into:
@@ -113,23 +99,63 @@ const char *Refusal(struct archive_entry *entry, const char *name) {
 class ScopedWorkingDirectory {
 public:
     explicit ScopedWorkingDirectory(const char *dir)
-        : old_(open(".", O_PATH | O_DIRECTORY | O_CLOEXEC)) {
-        entered_ = old_.valid() && chdir(dir) == 0;
-    }
+        : old_(open(".", O_PATH | O_DIRECTORY | O_CLOEXEC)), error_(Enter(old_, dir)) {}
     // A working directory that can no longer be entered (its permissions
     // changed meanwhile) gives way to "/", which nothing after depends on.
     ~ScopedWorkingDirectory() {
-        if (entered_ && fchdir(old_.get()) != 0 && chdir("/") != 0) {
+        if (error_ == 0 && fchdir(old_.get()) != 0 && chdir("/") != 0) {
         }
     }
     ScopedWorkingDirectory(const ScopedWorkingDirectory &) = delete;
     ScopedWorkingDirectory &operator=(const ScopedWorkingDirectory &) = delete;
 
-    bool entered() const { return entered_; }
+    // 0 when `dir` was entered, else the errno of the call that failed.
+    int error() const { return error_; }
 
 private:
+    // Enters `dir` once the old directory is held: 0, or the failing call's errno.
+    static int Enter(const ScopedFd &old, const char *dir) {
+        if (!old.valid()) return errno;
+        return chdir(dir) == 0 ? 0 : errno;
+    }
+
     ScopedFd old_;
-    bool entered_;
+    const int error_;
+};
+
+// Makes the calling thread read and write multibyte text as UTF-8 while it
+// lives, and puts the thread's locale back on every path. libarchive converts
+// entry names between what a format stores (UTF-8 in pax headers and zip) and
+// the current character type, which it learns from nl_langinfo(CODESET) and
+// mbrtowc(): glibc takes both from the thread's locale. So a name reaches the
+// disk as the bytes the package holds whatever the session's locale, and the
+// process's locale (the dialog's language) is not touched. The thread keeps
+// its other categories (the log's strerror texts). Without a UTF-8 locale the
+// thread carries on with its own.
+class ScopedUtf8Names {
+public:
+    ScopedUtf8Names() : utf8_(NewUtf8Locale()), old_(utf8_ ? uselocale(utf8_) : (locale_t)0) {}
+    ~ScopedUtf8Names() {
+        if (!utf8_) return;
+        uselocale(old_);
+        freelocale(utf8_);
+    }
+    ScopedUtf8Names(const ScopedUtf8Names &) = delete;
+    ScopedUtf8Names &operator=(const ScopedUtf8Names &) = delete;
+
+private:
+    // The thread's current locale with a UTF-8 character type, or 0.
+    static locale_t NewUtf8Locale() {
+        const locale_t base = duplocale(uselocale((locale_t)0));
+        if (!base) return (locale_t)0;
+        // On success `base` belongs to the result; on failure it is still ours.
+        const locale_t utf8 = newlocale(LC_CTYPE_MASK, "C.UTF-8", base);
+        if (!utf8) freelocale(base);
+        return utf8;
+    }
+
+    const locale_t utf8_;
+    const locale_t old_;
 };
 
 // An entry's name relative to the target: without leading slashes (an
@@ -139,23 +165,244 @@ std::string RelativeName(const char *name) {
     return *name ? name : ".";
 }
 
-// Whether the disk writer failed on the target's side: a system call that
-// failed (no space, no permission, a file-size limit, an I/O error). Its own
-// refusals of what an entry asks for (a ".." element, a path through a
-// link) carry no system error number.
-bool WriterFailedOnItsSide(struct archive *writer) { return archive_errno(writer) > 0; }
+// The cause of a system call's failure on the target's side (entering it, or
+// writing under it). What belongs to the run itself may be gone at the next
+// try: an interrupted call, a busy file, memory or descriptors running out, a
+// directory that vanished under the run (the target is made just before, and
+// the writer makes every missing parent itself). Everything else is the
+// disk's, also what is not known here: a disk-side failure is tried again at
+// the next login, a package-side one not until the package changes.
+FailureCause CauseOfSystemError(int error) {
+    switch (error) {
+        case EINTR:
+        case EAGAIN:
+        case EBUSY:
+        case ETXTBSY:
+        case ENOMEM:
+        case EMFILE:
+        case ENFILE:
+        case ENOENT:
+            return FailureCause::kEnvironment;
+        default:
+            return FailureCause::kDisk;
+    }
+}
 
-ExtractResult Failed(bool package_at_fault) {
-    ExtractResult r;
-    r.rc = -1;
-    r.cause = package_at_fault ? FailureCause::kPackage : FailureCause::kDisk;
-    return r;
+// The cause of a failure of the reader to open the source. libarchive passes
+// on the system's errno when open(2), fstat(2) or read(2) fail on the file:
+// the package could not be reached in this run (it was being replaced, or its
+// permissions changed, after the caller checked it), which says nothing about
+// its contents. Bytes it read but could not make out (no format it knows, a
+// damaged compression header) carry its own codes: the package's fault.
+FailureCause CauseOfOpenError(int error) {
+    if (error > 0 && error != kFormatError) return FailureCause::kEnvironment;
+    return FailureCause::kPackage;
+}
+
+// The cause of a failure of archive_read_extract2() or of finishing `entry`.
+// The writer clears its error number at every header, so a failure of the
+// reader on the entry's data (a damaged package) leaves it at 0 and counts
+// as the package's, like the writer's own refusals.
+FailureCause CauseOfFailedEntry(struct archive *writer, struct archive_entry *entry) {
+    return CauseOfWriterError(archive_errno(writer), archive_entry_hardlink(entry) != nullptr);
+}
+
+// A reader and, when it is null, why.
+struct OpenedReader {
+    Reader reader;
+    FailureCause cause;
+};
+
+// A reader over `source` with every filter and format, or null (logged).
+OpenedReader OpenForScan(const ustring &source) {
+    Reader reader(archive_read_new());
+    if (!reader) {
+        Logger::LogMsg(Logger::L_ERR, kComponent,
+                       "[ERROR] extractor(%d): Allocate archive failed\n", __LINE__);
+        return {nullptr, FailureCause::kEnvironment};
+    }
+    archive_read_support_filter_all(reader.get());
+    archive_read_support_format_all(reader.get());
+    if (archive_read_open_filename(reader.get(), source.c_str_utf8(), kBlockSize) != ARCHIVE_OK) {
+        Logger::LogMsg(Logger::L_ERR, kComponent,
+                       "[ERROR] extractor(%d): archive_read_open_filename failed: '%s'\n", __LINE__,
+                       ErrorText(reader.get()));
+        return {nullptr, CauseOfOpenError(archive_errno(reader.get()))};
+    }
+    return {std::move(reader), FailureCause::kNone};
+}
+
+// The same for the extraction, with its own log lines.
+OpenedReader OpenForExtract(const ustring &source) {
+    Reader reader(archive_read_new());
+    if (!reader) {
+        Logger::LogMsg(Logger::L_ERR, kComponent,
+                       "[ERROR] extractor(%d): Allocate extractor failed\n", __LINE__);
+        return {nullptr, FailureCause::kEnvironment};
+    }
+    SupportAllCompressions(reader.get());
+    archive_read_support_format_all(reader.get());
+    if (archive_read_open_filename(reader.get(), source.c_str_utf8(), kBlockSize) != ARCHIVE_OK) {
+        Logger::LogMsg(Logger::L_ERR, kComponent,
+                       "[ERROR] extractor(%d): Failed to read file '%s' ('%s')\n", __LINE__,
+                       source.c_str_utf8(), ErrorText(reader.get()));
+        return {nullptr, CauseOfOpenError(archive_errno(reader.get()))};
+    }
+    return {std::move(reader), FailureCause::kNone};
+}
+
+// A disk writer with kWriteOptions, or null (logged).
+Writer NewWriter() {
+    Writer writer(archive_write_disk_new());
+    if (!writer) {
+        Logger::LogMsg(Logger::L_ERR, kComponent,
+                       "[ERROR] extractor(%d): Allocate extractor failed\n", __LINE__);
+        return nullptr;
+    }
+    archive_write_disk_set_options(writer.get(), kWriteOptions);
+    return writer;
+}
+
+// What a pass over the source found and, when it found no entry, why.
+struct ScanOutcome {
+    PackageScan scan;
+    FailureCause cause;
+};
+
+ScanOutcome ScanSource(const ustring &source) {
+    OpenedReader opened = OpenForScan(source);
+    if (!opened.reader) return {PackageScan(), opened.cause};
+    PackageScan scan;
+    scan.entries = 0;
+    struct archive_entry *entry = nullptr;
+    while (archive_read_next_header(opened.reader.get(), &entry) == ARCHIVE_OK) {
+        ++scan.entries;
+        if (archive_entry_size_is_set(entry) && archive_entry_size(entry) > 0)
+            scan.bytes += archive_entry_size(entry);
+        archive_read_data_skip(opened.reader.get());
+    }
+    // No entry: empty, or damaged before the first one.
+    return {scan, scan.entries > 0 ? FailureCause::kNone : FailureCause::kPackage};
+}
+
+// Checks `entry`, puts its names under the working directory and writes it
+// with its data. Returns kNone, or the cause of the failure (logged).
+FailureCause WriteEntry(struct archive *reader, struct archive *writer,
+                        struct archive_entry *entry) {
+    const char *name = archive_entry_pathname(entry);
+    if (!name) {
+        Logger::LogMsg(Logger::L_ERR, kComponent,
+                       "[ERROR] extractor(%d): archive_entry_pathname failed", __LINE__);
+        return FailureCause::kPackage;
+    }
+    if (const char *why = Refusal(entry, name)) {
+        Logger::LogMsg(Logger::L_ERR, kComponent,
+                       "[ERROR] extractor(%d): refusing entry '%s': %s\n", __LINE__, name, why);
+        return FailureCause::kPackage;
+    }
+    archive_entry_set_pathname(entry, RelativeName(name).c_str());
+    // A hard link names another entry of the archive, relative to the
+    // target as well. Symbolic-link bodies stay as they are.
+    if (const char *link = archive_entry_hardlink(entry))
+        archive_entry_set_hardlink(entry, RelativeName(link).c_str());
+
+    if (archive_read_extract2(reader, entry, writer) != ARCHIVE_OK) {
+        const FailureCause cause = CauseOfFailedEntry(writer, entry);
+        // The reader carries its own failure (a damaged package), or a
+        // copy of the writer's; the writer's own text is the last resort.
+        const char *why = ErrorText(reader);
+        Logger::LogMsg(Logger::L_ERR, kComponent,
+                       "[ERROR] extractor(%d): archive_read_extract2 failed: '%s'\n", __LINE__,
+                       *why ? why : ErrorText(writer));
+        return cause;
+    }
+    return FailureCause::kNone;
+}
+
+// Reads the entries of `reader` to the end and writes each through `writer`,
+// reporting progress against `total`.
+ExtractResult WriteEntries(struct archive *reader, struct archive *writer, int total) {
+    // The dialog shows whole percents: an entry is reported only when it
+    // moves the bar, so a package of 50,000 small files sends about a
+    // hundred signals to the main thread instead of one per entry.
+    int progress = 0;
+    int shown_percent = -1;
+    for (;;) {
+        struct archive_entry *entry = nullptr;
+        const int r = archive_read_next_header(reader, &entry);
+        if (r == ARCHIVE_EOF) return {0, FailureCause::kNone};
+        if (r != ARCHIVE_OK) {
+            Logger::LogMsg(Logger::L_ERR, kComponent,
+                           "[ERROR] extractor(%d): archive_read_next_header failed: '%s'\n",
+                           __LINE__, ErrorText(reader));
+            return {-1, FailureCause::kPackage};
+        }
+        const FailureCause written = WriteEntry(reader, writer, entry);
+        if (written != FailureCause::kNone) return {-1, written};
+
+        ++progress;
+        const int percent = static_cast<int>(int64_t{progress} * 100 / total);
+        if (percent != shown_percent) {
+            shown_percent = percent;
+            Notify_Adapter::GetInstance().UpdateProgress(total, progress);
+        }
+
+        if (archive_write_finish_entry(writer) != ARCHIVE_OK) {
+            Logger::LogMsg(Logger::L_ERR, kComponent,
+                           "[ERROR] extractor(%d): archive_write_finish_entry failed: '%s'\n",
+                           __LINE__, ErrorText(writer));
+            return {-1, CauseOfFailedEntry(writer, entry)};
+        }
+    }
+}
+
+// Opens the source, enters `dir` (the target's canonical path) and writes
+// every entry there by its relative name.
+ExtractResult Unpack(const ustring &source, const char *dir, int total) {
+    // Declared first so that it is left last: the reader goes first, then the
+    // writer, which sets the deferred directory modes as it is freed, by
+    // their relative names, then the working directory is put back.
+    std::optional<ScopedWorkingDirectory> inside;
+    Writer writer = NewWriter();
+    if (!writer) return {-1, FailureCause::kEnvironment};
+    OpenedReader opened = OpenForExtract(source);
+    if (!opened.reader) return {-1, opened.cause};
+
+    // The source is open: a relative source path was taken where it stood.
+    inside.emplace(dir);
+    if (const int error = inside->error()) {
+        Logger::LogMsg(Logger::L_ERR, kComponent,
+                       "[ERROR] extractor(%d): Failed to enter target '%s' (%s)\n", __LINE__, dir,
+                       strerror(error));
+        return {-1, CauseOfSystemError(error)};
+    }
+    return WriteEntries(opened.reader.get(), writer.get(), total);
 }
 
 }  // namespace
 
-FailureCause CauseOfWriterError(int error, bool) {
-    return error > 0 ? FailureCause::kDisk : FailureCause::kPackage;
+// The writer's own refusals (a ".." element, a path through a link) carry no
+// system error. Of the system's errors, those about a name are the package's:
+// it asks for a name the file system cannot take (a component over 255 bytes)
+// or that cannot be converted. So is a non-directory on an entry's way
+// (ENOTDIR): the writer walks names only inside the target, which the caller
+// makes afresh and which is itself entered as a directory, so what stands in
+// the way is an earlier entry of the package ("a" a file, then "a/b"). A hard
+// link must name an entry written before: one that names nothing (ENOENT)
+// names what the package does not hold.
+FailureCause CauseOfWriterError(int error, bool hardlink) {
+    if (error <= 0) return FailureCause::kPackage;
+    switch (error) {
+        case ENAMETOOLONG:
+        case EILSEQ:
+        case ENOTDIR:
+            return FailureCause::kPackage;
+        case ENOENT:
+            if (hardlink) return FailureCause::kPackage;
+            return CauseOfSystemError(error);
+        default:
+            return CauseOfSystemError(error);
+    }
 }
 
 Extractor::Extractor() {}
@@ -191,28 +438,17 @@ int Extractor::copy_data(struct archive *ar, struct archive *aw) const {
     }
 }
 
-int Extractor::Count() const { return Scan().entries; }
-
 PackageScan Extractor::Scan() const {
-    PackageScan scan;
     if (target.empty() || source.empty()) {
         Logger::LogMsg(Logger::L_ERR, kComponent, "[ERROR] extractor(%d): Invalid argument\n",
                        __LINE__);
-        return scan;
+        return PackageScan();
     }
-    Reader reader = OpenForScan(source);
-    if (!reader) return scan;
-
-    scan.entries = 0;
-    struct archive_entry *entry = nullptr;
-    while (archive_read_next_header(reader.get(), &entry) == ARCHIVE_OK) {
-        ++scan.entries;
-        if (archive_entry_size_is_set(entry) && archive_entry_size(entry) > 0)
-            scan.bytes += archive_entry_size(entry);
-        archive_read_data_skip(reader.get());
-    }
-    return scan;
+    const ScopedUtf8Names names;
+    return ScanSource(source).scan;
 }
+
+int Extractor::Count() const { return Scan().entries; }
 
 int Extractor::List() const {
     if (target.empty() || source.empty()) {
@@ -220,40 +456,43 @@ int Extractor::List() const {
                        __LINE__);
         return -1;
     }
-    Reader reader = OpenForScan(source);
-    if (!reader) return -1;
+    const ScopedUtf8Names names;
+    OpenedReader opened = OpenForScan(source);
+    if (!opened.reader) return -1;
 
     struct archive_entry *entry = nullptr;
-    while (archive_read_next_header(reader.get(), &entry) == ARCHIVE_OK) {
+    while (archive_read_next_header(opened.reader.get(), &entry) == ARCHIVE_OK) {
         const char *name = archive_entry_pathname(entry);
         printf("%s\n", name ? name : "");
         fflush(stdout);
-        archive_read_data_skip(reader.get());
+        archive_read_data_skip(opened.reader.get());
     }
-    archive_read_close(reader.get());
+    archive_read_close(opened.reader.get());
     return 0;
 }
 
-ExtractResult Extractor::Extract(const PackageScan *known) {
-    bool package_at_fault = true;
+ExtractResult Extractor::Extract(const PackageScan *scan) {
     if (source.empty() || target.empty()) {
         Logger::LogMsg(Logger::L_ERR, kComponent, "[ERROR] extractor(%d): Invalid Argument\n",
                        __LINE__);
-        return Failed(package_at_fault);
+        // The caller's mistake: nothing to hold against the package.
+        return {-1, FailureCause::kEnvironment};
     }
+    const ScopedUtf8Names names;
     Logger::LogMsg(Logger::L_DEBUG, kComponent,
                    "[DEBUG] extractor(%d): decompress from '%s' to '%s'\n", __LINE__,
                    source.c_str_utf8(), target.c_str_utf8());
     Notify_Adapter::GetInstance().UpdateDialogText(
         StrTable::LoadStr(StrTable::desc_trwd_env_preparing));
 
-    package_at_fault = true;
-    const int total = known ? known->entries : Count();
+    const ScanOutcome counted =
+        scan && scan->entries > 0 ? ScanOutcome{*scan, FailureCause::kNone} : ScanSource(source);
+    const int total = counted.scan.entries;
     if (total <= 0) {
         Logger::LogMsg(Logger::L_ERR, kComponent,
                        "[ERROR] extractor(%d): Failed to calculate total file numbers, ret: %d\n",
                        __LINE__, total);
-        return Failed(package_at_fault);
+        return {-1, counted.cause};
     }
 
     // Entries are written by names relative to the target, from inside it,
@@ -263,115 +502,13 @@ ExtractResult Extractor::Extract(const PackageScan *known) {
     // (a home reached through a link keeps its link), and once per component
     // instead of from "/" down. The target's canonical path is entered, so
     // it holds no links of its own.
-    ScopedMalloc<char> resolved(realpath(target.c_str_utf8(), nullptr));
-    package_at_fault = false;
+    const ScopedMalloc<char> resolved(realpath(target.c_str_utf8(), nullptr));
     if (!resolved) {
+        const int error = errno;
         Logger::LogMsg(Logger::L_ERR, kComponent,
                        "[ERROR] extractor(%d): Failed to resolve target '%s' (%s)\n", __LINE__,
-                       target.c_str_utf8(), strerror(errno));
-        return Failed(package_at_fault);
+                       target.c_str_utf8(), strerror(error));
+        return {-1, CauseOfSystemError(error)};
     }
-
-    // Declared first so that it is left last: the reader goes first, then the
-    // writer, which sets the deferred directory modes as it is freed, by
-    // their relative names, then the working directory is put back.
-    std::unique_ptr<ScopedWorkingDirectory> inside;
-    Writer writer;
-    Reader reader(archive_read_new());
-    if (!reader) {
-        Logger::LogMsg(Logger::L_ERR, kComponent,
-                       "[ERROR] extractor(%d): Allocate extractor failed\n", __LINE__);
-        return Failed(package_at_fault);
-    }
-    writer.reset(archive_write_disk_new());
-    if (!writer) {
-        Logger::LogMsg(Logger::L_ERR, kComponent,
-                       "[ERROR] extractor(%d): Allocate extractor failed\n", __LINE__);
-        return Failed(package_at_fault);
-    }
-
-    archive_write_disk_set_options(writer.get(), kWriteOptions);
-    SupportAllCompressions(reader.get());
-    archive_read_support_format_all(reader.get());
-
-    if (archive_read_open_filename(reader.get(), source.c_str_utf8(), kBlockSize) != ARCHIVE_OK) {
-        Logger::LogMsg(Logger::L_ERR, kComponent,
-                       "[ERROR] extractor(%d): Failed to read file '%s' ('%s')\n", __LINE__,
-                       source.c_str_utf8(), ErrorText(reader.get()));
-        return Failed(package_at_fault);
-    }
-    // The source is open: a relative source path was taken where it stood.
-    inside.reset(new ScopedWorkingDirectory(resolved.get()));
-    if (!inside->entered()) {
-        Logger::LogMsg(Logger::L_ERR, kComponent,
-                       "[ERROR] extractor(%d): Failed to enter target '%s' (%s)\n", __LINE__,
-                       resolved.get(), strerror(errno));
-        return Failed(package_at_fault);
-    }
-
-    // The dialog shows whole percents: an entry is reported only when it
-    // moves the bar, so a package of 50,000 small files sends about a
-    // hundred signals to the main thread instead of one per entry.
-    int progress = 0;
-    int shown_percent = -1;
-    for (;;) {
-        struct archive_entry *entry = nullptr;
-        package_at_fault = true;
-        const int r = archive_read_next_header(reader.get(), &entry);
-        if (r == ARCHIVE_EOF) {
-            ExtractResult ok;
-            ok.rc = 0;
-            ok.cause = FailureCause::kNone;
-            return ok;
-        }
-        if (r != ARCHIVE_OK) {
-            Logger::LogMsg(Logger::L_ERR, kComponent,
-                           "[ERROR] extractor(%d): archive_read_next_header failed: '%s'\n",
-                           __LINE__, ErrorText(reader.get()));
-            return Failed(package_at_fault);
-        }
-
-        const char *name = archive_entry_pathname(entry);
-        if (!name) {
-            Logger::LogMsg(Logger::L_ERR, kComponent,
-                           "[ERROR] extractor(%d): archive_entry_pathname failed", __LINE__);
-            return Failed(package_at_fault);
-        }
-        if (const char *why = Refusal(entry, name)) {
-            Logger::LogMsg(Logger::L_ERR, kComponent,
-                           "[ERROR] extractor(%d): refusing entry '%s': %s\n", __LINE__, name, why);
-            return Failed(package_at_fault);
-        }
-        archive_entry_set_pathname(entry, RelativeName(name).c_str());
-        // A hard link names another entry of the archive, relative to the
-        // target as well. Symbolic-link bodies stay as they are.
-        if (const char *link = archive_entry_hardlink(entry))
-            archive_entry_set_hardlink(entry, RelativeName(link).c_str());
-
-        if (archive_read_extract2(reader.get(), entry, writer.get()) != ARCHIVE_OK) {
-            package_at_fault = !WriterFailedOnItsSide(writer.get());
-            // The reader carries its own failure (a damaged package), or a
-            // copy of the writer's; the writer's own text is the last resort.
-            const char *why = ErrorText(reader.get());
-            Logger::LogMsg(Logger::L_ERR, kComponent,
-                           "[ERROR] extractor(%d): archive_read_extract2 failed: '%s'\n", __LINE__,
-                           *why ? why : ErrorText(writer.get()));
-            return Failed(package_at_fault);
-        }
-
-        ++progress;
-        const int percent = static_cast<int>(int64_t{progress} * 100 / total);
-        if (percent != shown_percent) {
-            shown_percent = percent;
-            Notify_Adapter::GetInstance().UpdateProgress(total, progress);
-        }
-
-        if (archive_write_finish_entry(writer.get()) != ARCHIVE_OK) {
-            package_at_fault = !WriterFailedOnItsSide(writer.get());
-            Logger::LogMsg(Logger::L_ERR, kComponent,
-                           "[ERROR] extractor(%d): archive_write_finish_entry failed: '%s'\n",
-                           __LINE__, ErrorText(writer.get()));
-            return Failed(package_at_fault);
-        }
-    }
+    return Unpack(source, resolved.get(), total);
 }

@@ -28,7 +28,21 @@ struct PackageScan {
     long long bytes = 0;  // sum of the entries' sizes, without file-system overhead
 };
 
-// The result of an extraction and, when it failed, whose fault it was.
+// The result of an extraction and, when it failed, whose fault it was:
+// - kPackage: the reader opened the source but cannot make out its format, or
+//   fails on a header or on data; an entry refused by the extractor's own
+//   checks or by the writer's (a ".." element); a name the file system cannot
+//   take or that cannot be converted; a hard link to an entry the package
+//   does not hold; a non-directory of the package's own on an entry's way; no
+//   entries at all.
+// - kDisk: the target cannot be written (see CauseOfWriterError), entered or
+//   resolved, for any reason not listed under the other two.
+// - kEnvironment: the source cannot be opened or read as a file (it vanished
+//   or its permissions changed after the caller checked it: that says nothing
+//   about its contents), the target vanished, a busy file, an interrupted
+//   call, memory or descriptors running out, or missing paths (the caller's
+//   mistake).
+// rc is 0 exactly when cause is kNone.
 struct ExtractResult {
     int rc = -1;  // 0 success, -1 failure
     FailureCause cause = FailureCause::kPackage;
@@ -70,13 +84,16 @@ public:
     // umask. Sets the dialog's status line once and reports (total, n) after
     // the n-th entry's data is written, whenever n moves the whole percent.
     // `scan`: what an earlier Scan() of the same source found, so that the
-    // source is not read twice; without it Extract() scans first. On failure
+    // source is not read twice; without it, or when it found no entries,
+    // Extract() scans first. Runs with a UTF-8 character type on the calling
+    // thread (the process's locale is left alone). On failure
     // whatever was written stays on disk; roll-back is the caller's business.
     // REQUIRES: the target directory exists (its canonical path is used).
     ExtractResult Extract(const PackageScan *scan = nullptr);
     // Reads every header of the source once, counting entries (every type)
     // and adding up their sizes. A damaged archive counts the entries before
     // the damage. Both paths must be set although only the source is read.
+    // Names are read as UTF-8, as in Extract().
     PackageScan Scan() const;
     // Scan().entries: the number of entries, or -1.
     int Count() const;

@@ -1,9 +1,16 @@
 #include "extractor.h"
 
+#include <dirent.h>
+#include <errno.h>
+#include <locale.h>
+#include <string.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <functional>
+#include <ostream>
 #include <regex>
 #include <sstream>
 #include <string>
@@ -36,6 +43,12 @@ using testing_support::SymlinkEntry;
 using testing_support::TempDir;
 using testing_support::WriteArchive;
 using testing_support::WriteFile;
+
+// Names the cause in failure messages.
+static void PrintTo(FailureCause cause, std::ostream *os) {
+    static const char *const kNames[] = {"kNone", "kPackage", "kDisk", "kEnvironment"};
+    *os << kNames[static_cast<int>(cause)];
+}
 
 namespace {
 
@@ -127,11 +140,11 @@ protected:
         ASSERT_TRUE(WriteArchive(archive_, format, entries));
     }
 
-    int Extract() {
+    ExtractResult Extract(const PackageScan *scan = nullptr) {
         Extractor ex;
         ex.SetSource(archive_.c_str());
         ex.SetTarget(target_.c_str());
-        return ex.Extract();
+        return ex.Extract(scan);
     }
 
     // The log's messages without timestamps, with line numbers as "N".
@@ -188,7 +201,7 @@ TEST_P(ExtractFormatTest, WritesFilesDirectoriesAndLinksUnderTheTarget) {
                                  SymlinkEntry("lib/libfoo.so", "libfoo.so.1"),
                                  FileEntry("INFO", "[Version]\nbuild=1\n", 0600),
                              });
-    ASSERT_EQ(0, Extract());
+    ASSERT_EQ(0, Extract().rc);
 
     struct stat st;
     ASSERT_EQ(0, stat((target_ + "/bin").c_str(), &st));
@@ -237,7 +250,7 @@ TEST_F(ExtractorTest, ModesPassThroughTheUmaskWithoutSetIdBits) {
         SCOPED_TRACE(row.archived);
         ScopedUmask mask(row.mask);
         Build(ArchiveFormat::kTar, {FileEntry("f", "x", row.archived)});
-        ASSERT_EQ(0, Extract());
+        ASSERT_EQ(0, Extract().rc);
         struct stat st;
         ASSERT_EQ(0, lstat((target_ + "/f").c_str(), &st));
         EXPECT_EQ(row.expected, st.st_mode & 07777);
@@ -257,7 +270,7 @@ TEST_F(ExtractorTest, HardLinksPointIntoTheTargetWhateverTheWorkingDirectory) {
                           HardlinkEntry("bin/tool-alias", "bin/tool"),
                           FileEntry("after", "after"),
                       });
-        ASSERT_EQ(0, Extract());
+        ASSERT_EQ(0, Extract().rc);
         struct stat a, b, d;
         ASSERT_EQ(0, stat((target_ + "/bin/tool").c_str(), &a));
         ASSERT_EQ(0, stat((target_ + "/bin/tool-alias").c_str(), &b));
@@ -296,7 +309,9 @@ TEST_F(ExtractorTest, NothingIsWrittenOutsideTheTarget) {
         SCOPED_TRACE(row.name);
         NewTarget();
         Build(ArchiveFormat::kTar, row.entries);
-        EXPECT_EQ(row.succeeds ? 0 : -1, Extract());
+        const ExtractResult result = Extract();
+        EXPECT_EQ(row.succeeds ? 0 : -1, result.rc);
+        EXPECT_EQ(row.succeeds ? FailureCause::kNone : FailureCause::kPackage, result.cause);
         EXPECT_FALSE(PathExists(outside + "/file"));
         unlink((outside + "/file").c_str());
         if (row.succeeds) {
@@ -325,7 +340,9 @@ TEST_F(ExtractorTest, DamagedHeaderStopsAfterTheGoodEntries) {
     ex.SetTarget(target_.c_str());
     EXPECT_EQ(3, ex.Count());
     const int descriptors = testing_support::OpenDescriptorCount();
-    EXPECT_EQ(-1, ex.Extract());
+    const ExtractResult result = ex.Extract();
+    EXPECT_EQ(-1, result.rc);
+    EXPECT_EQ(FailureCause::kPackage, result.cause);
     EXPECT_EQ(descriptors, testing_support::OpenDescriptorCount());
 
     const std::vector<Report> progress = Progress();
@@ -350,7 +367,9 @@ TEST_F(ExtractorTest, TruncatedCompressedArchiveFailsAndReleasesEverything) {
     WriteFile(archive_, bytes.substr(0, bytes.size() / 2));
 
     const int descriptors = testing_support::OpenDescriptorCount();
-    EXPECT_EQ(-1, Extract());
+    const ExtractResult result = Extract();
+    EXPECT_EQ(-1, result.rc);
+    EXPECT_EQ(FailureCause::kPackage, result.cause);
     EXPECT_EQ(descriptors, testing_support::OpenDescriptorCount());
     EXPECT_EQ("1", ReadFile(target_ + "/first"));
     const std::vector<Report> progress = Progress();
@@ -366,7 +385,7 @@ TEST_F(ExtractorTest, TruncatedCompressedArchiveFailsAndReleasesEverything) {
 
 TEST_F(ExtractorTest, AbsoluteNamesLandInsideTheTarget) {
     Build(ArchiveFormat::kTar, {FileEntry("/etc/tarrowind-test", "inside")});
-    ASSERT_EQ(0, Extract());
+    ASSERT_EQ(0, Extract().rc);
     EXPECT_EQ("inside", ReadFile(target_ + "/etc/tarrowind-test"));
 }
 
@@ -379,7 +398,7 @@ TEST_F(ExtractorTest, TargetReachedThroughASymlinkKeepsTheLink) {
     ASSERT_EQ(0, symlink(real_home.c_str(), dir_.sub("home").c_str()));
     target_ = dir_.sub("home") + "/app";
     Build(ArchiveFormat::kTarGz, {DirEntry("bin"), FileEntry("bin/run", "run", 0755)});
-    ASSERT_EQ(0, Extract());
+    ASSERT_EQ(0, Extract().rc);
     EXPECT_TRUE(IsLink(dir_.sub("home")));
     EXPECT_EQ("run", ReadFile(real_home + "/app/bin/run"));
 }
@@ -390,7 +409,7 @@ TEST_F(ExtractorTest, ExistingFilesAreReplacedNotWrittenInto) {
     ASSERT_EQ(0, link(kept.c_str(), (target_ + "/INFO").c_str()));
     WriteFile(target_ + "/bin/stale", "stale");
     Build(ArchiveFormat::kTar, {FileEntry("INFO", "new"), DirEntry("bin")});
-    ASSERT_EQ(0, Extract());
+    ASSERT_EQ(0, Extract().rc);
     EXPECT_EQ("new", ReadFile(target_ + "/INFO"));
     EXPECT_EQ("old", ReadFile(kept));
     EXPECT_EQ("stale", ReadFile(target_ + "/bin/stale"));
@@ -405,7 +424,7 @@ TEST_F(ExtractorTest, ReportsStatusOnceAndProgressWhenThePercentMoves) {
                                      SymlinkEntry("run", "bin/run"),
                                      FileEntry("INFO", "[Version]\n"),
                                  });
-    ASSERT_EQ(0, Extract());
+    ASSERT_EQ(0, Extract().rc);
     ASSERT_FALSE(reports_.empty());
     EXPECT_EQ(kPreparing, reports_.front().text);
     EXPECT_EQ(1, TextReports());
@@ -425,7 +444,7 @@ TEST_F(ExtractorTest, ReportsStatusOnceAndProgressWhenThePercentMoves) {
     Build(ArchiveFormat::kTar, many);
     NewTarget();
     reports_.clear();
-    ASSERT_EQ(0, Extract());
+    ASSERT_EQ(0, Extract().rc);
     const std::vector<Report> fewer = Progress();
     ASSERT_EQ(101u, fewer.size());
     for (size_t i = 0; i < fewer.size(); ++i) {
@@ -459,7 +478,9 @@ TEST_F(ExtractorTest, CountAndListSeeEveryEntry) {
 
 TEST_F(ExtractorTest, ArchiveWithoutEntriesFails) {
     Build(ArchiveFormat::kTarGz, {});
-    EXPECT_EQ(-1, Extract());
+    const ExtractResult result = Extract();
+    EXPECT_EQ(-1, result.rc);
+    EXPECT_EQ(FailureCause::kPackage, result.cause);
     EXPECT_EQ(1, TextReports());
     EXPECT_TRUE(Progress().empty());
     const std::vector<std::string> log = LogLines();
@@ -474,7 +495,10 @@ TEST_F(ExtractorTest, MissingArchiveFails) {
     ex.SetTarget(target_.c_str());
     EXPECT_EQ(-1, ex.Count());
     EXPECT_EQ(-1, ex.List());
-    EXPECT_EQ(-1, ex.Extract());
+    const ExtractResult result = ex.Extract();
+    EXPECT_EQ(-1, result.rc);
+    // Not the package's fault: it may be back, unchanged, at the next login.
+    EXPECT_EQ(FailureCause::kEnvironment, result.cause);
     EXPECT_EQ(1, TextReports());
     EXPECT_TRUE(Progress().empty());
 
@@ -493,7 +517,9 @@ TEST_F(ExtractorTest, MissingArchiveFails) {
 TEST_F(ExtractorTest, MissingTargetDirectoryFailsWithoutCreatingIt) {
     Build(ArchiveFormat::kTar, {FileEntry("INFO", "x")});
     target_ = dir_.sub("not-created/app");
-    EXPECT_EQ(-1, Extract());
+    const ExtractResult result = Extract();
+    EXPECT_EQ(-1, result.rc);
+    EXPECT_EQ(FailureCause::kEnvironment, result.cause);
     EXPECT_FALSE(PathExists(dir_.sub("not-created")));
     EXPECT_TRUE(Progress().empty());
     EXPECT_TRUE(std::regex_match(LogLines().back(),
@@ -512,7 +538,9 @@ TEST_F(ExtractorTest, MissingPathsAreRejectedUntouched) {
         Extractor ex;
         ex.SetSource(row.source);
         ex.SetTarget(row.target);
-        EXPECT_EQ(-1, ex.Extract());
+        const ExtractResult result = ex.Extract();
+        EXPECT_EQ(-1, result.rc);
+        EXPECT_NE(FailureCause::kPackage, result.cause);
         EXPECT_EQ(-1, ex.Count());
         EXPECT_EQ(-1, ex.List());
     }
@@ -551,7 +579,9 @@ TEST_F(ExtractorTest, EntryNamingTheTargetMayOnlyBeADirectory) {
         SCOPED_TRACE(row.name);
         NewTarget();
         Build(ArchiveFormat::kTar, row.entries);
-        EXPECT_EQ(row.succeeds ? 0 : -1, Extract());
+        const ExtractResult result = Extract();
+        EXPECT_EQ(row.succeeds ? 0 : -1, result.rc);
+        EXPECT_EQ(row.succeeds ? FailureCause::kNone : FailureCause::kPackage, result.cause);
         struct stat st;
         ASSERT_EQ(0, lstat(target_.c_str(), &st));
         EXPECT_TRUE(S_ISDIR(st.st_mode));
@@ -590,12 +620,354 @@ TEST_F(ExtractorTest, SpecialFilesAreRefused) {
         archive_entry_free(e);
         archive_write_free(a);
 
-        EXPECT_EQ(-1, Extract());
+        const ExtractResult result = Extract();
+        EXPECT_EQ(-1, result.rc);
+        EXPECT_EQ(FailureCause::kPackage, result.cause);
         EXPECT_EQ("first", ReadFile(target_ + "/first"));
         EXPECT_FALSE(PathExists(target_ + "/special"));
         EXPECT_NE(std::string::npos, LogLines().back().find("refusing entry 'special'"))
             << LogLines().back();
     }
 }
+
+TEST(CauseOfWriterErrorTest, MapsEachErrorToWhoseFaultItIs) {
+    const struct {
+        int error;
+        bool hardlink;
+        FailureCause cause;
+    } rows[] = {
+        // The writer's own refusals: a ".." element, a path through a link.
+        {0, false, FailureCause::kPackage},
+        {-1, false, FailureCause::kPackage},
+        {-1, true, FailureCause::kPackage},
+        {ENAMETOOLONG, false, FailureCause::kPackage},
+        {ENAMETOOLONG, true, FailureCause::kPackage},
+        {EILSEQ, false, FailureCause::kPackage},
+        {ENOENT, true, FailureCause::kPackage},
+        {ENOENT, false, FailureCause::kEnvironment},
+        {ENOTDIR, true, FailureCause::kPackage},
+        {ENOTDIR, false, FailureCause::kPackage},
+        {ENOSPC, false, FailureCause::kDisk},
+        {ENOSPC, true, FailureCause::kDisk},
+        {EDQUOT, false, FailureCause::kDisk},
+        {EACCES, false, FailureCause::kDisk},
+        {EACCES, true, FailureCause::kDisk},
+        {EPERM, false, FailureCause::kDisk},
+        {EIO, false, FailureCause::kDisk},
+        {EROFS, false, FailureCause::kDisk},
+        {EFBIG, false, FailureCause::kDisk},
+        {EMLINK, true, FailureCause::kDisk},
+        {EEXIST, false, FailureCause::kDisk},
+        {EINVAL, false, FailureCause::kDisk},
+        {EINTR, false, FailureCause::kEnvironment},
+        {EAGAIN, false, FailureCause::kEnvironment},
+        {EBUSY, false, FailureCause::kEnvironment},
+        {ETXTBSY, false, FailureCause::kEnvironment},
+        {ETXTBSY, true, FailureCause::kEnvironment},
+        {ENOMEM, false, FailureCause::kEnvironment},
+        {EMFILE, false, FailureCause::kEnvironment},
+        {ENFILE, false, FailureCause::kEnvironment},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(std::string(row.error > 0 ? strerror(row.error) : "no system error") +
+                     (row.hardlink ? ", hard link" : ""));
+        EXPECT_EQ(row.cause, CauseOfWriterError(row.error, row.hardlink));
+    }
+}
+
+// Changes made to a fixture package or its target before an extraction.
+void DamageSecondHeader(const std::string &archive, const std::string &) {
+    std::string bytes = ReadFile(archive);
+    WriteFile(archive, bytes.replace(1024, 512, std::string(512, 'Z')));
+}
+void CutInHalf(const std::string &archive, const std::string &) {
+    const std::string bytes = ReadFile(archive);
+    WriteFile(archive, bytes.substr(0, bytes.size() / 2));
+}
+void Garble(const std::string &archive, const std::string &) {
+    std::string bytes;
+    for (int i = 0; i < 4096; ++i) bytes += static_cast<char>(i * 37 % 251);
+    WriteFile(archive, bytes);
+}
+void RemovePackage(const std::string &archive, const std::string &) {
+    ASSERT_EQ(0, unlink(archive.c_str()));
+}
+void ClosePackage(const std::string &archive, const std::string &) {
+    ASSERT_EQ(0, chmod(archive.c_str(), 0));
+}
+void CloseTarget(const std::string &, const std::string &target) {
+    ASSERT_EQ(0, chmod(target.c_str(), 0555));
+}
+void RemoveTarget(const std::string &, const std::string &target) {
+    ASSERT_EQ(0, rmdir(target.c_str()));
+}
+void FileAsTarget(const std::string &, const std::string &target) {
+    ASSERT_EQ(0, rmdir(target.c_str()));
+    WriteFile(target, "not a directory");
+}
+
+std::string BigText() {
+    std::string big;
+    for (int i = 0; big.size() < 200000; ++i) big += std::to_string(i * 7919) + "\n";
+    return big;
+}
+
+const PackageScan kOneEntry{1, 1};
+
+const struct CauseRow {
+    const char *name;
+    ArchiveFormat format;
+    std::vector<ArchiveEntry> entries;
+    void (*setup)(const std::string &archive, const std::string &target);  // or null
+    const PackageScan *scan;  // handed to Extract; null: it scans itself
+    int rc;
+    FailureCause cause;
+} kCauseRows[] = {
+    {"a file on the way of a later entry",
+     ArchiveFormat::kTar,
+     {FileEntry("a", "x"), FileEntry("a/b", "y")},
+     nullptr,
+     nullptr,
+     -1,
+     FailureCause::kPackage},
+    {"hard link to an entry not in the package",
+     ArchiveFormat::kTar,
+     {FileEntry("a", "a"), HardlinkEntry("alias", "missing")},
+     nullptr,
+     nullptr,
+     -1,
+     FailureCause::kPackage},
+    {"name component of 300 bytes",
+     ArchiveFormat::kTar,
+     {FileEntry("share/" + std::string(300, 'n'), "x")},
+     nullptr,
+     nullptr,
+     -1,
+     FailureCause::kPackage},
+    {"dot-dot element",
+     ArchiveFormat::kTar,
+     {FileEntry("../escape.txt", "x")},
+     nullptr,
+     nullptr,
+     -1,
+     FailureCause::kPackage},
+    {"damaged header",
+     ArchiveFormat::kTar,
+     {FileEntry("a", "a"), FileEntry("b", "b")},
+     DamageSecondHeader,
+     nullptr,
+     -1,
+     FailureCause::kPackage},
+    {"truncated compressed data",
+     ArchiveFormat::kTarGz,
+     {FileEntry("first", "1"), FileEntry("big", BigText())},
+     CutInHalf,
+     nullptr,
+     -1,
+     FailureCause::kPackage},
+    {"no archive at all",
+     ArchiveFormat::kTar,
+     {FileEntry("a", "a")},
+     Garble,
+     nullptr,
+     -1,
+     FailureCause::kPackage},
+    {"no archive after the scan",
+     ArchiveFormat::kTar,
+     {FileEntry("a", "a")},
+     Garble,
+     &kOneEntry,
+     -1,
+     FailureCause::kPackage},
+    {"empty package", ArchiveFormat::kTarGz, {}, nullptr, nullptr, -1, FailureCause::kPackage},
+    {"target not writable",
+     ArchiveFormat::kTar,
+     {FileEntry("a", "a")},
+     CloseTarget,
+     nullptr,
+     -1,
+     FailureCause::kDisk},
+    {"target not a directory",
+     ArchiveFormat::kTar,
+     {FileEntry("a", "a")},
+     FileAsTarget,
+     nullptr,
+     -1,
+     FailureCause::kDisk},
+    {"target vanished",
+     ArchiveFormat::kTar,
+     {FileEntry("a", "a")},
+     RemoveTarget,
+     nullptr,
+     -1,
+     FailureCause::kEnvironment},
+    {"package vanished",
+     ArchiveFormat::kTar,
+     {FileEntry("a", "a")},
+     RemovePackage,
+     nullptr,
+     -1,
+     FailureCause::kEnvironment},
+    {"package vanished after the scan",
+     ArchiveFormat::kTar,
+     {FileEntry("a", "a")},
+     RemovePackage,
+     &kOneEntry,
+     -1,
+     FailureCause::kEnvironment},
+    {"package unreadable",
+     ArchiveFormat::kTar,
+     {FileEntry("a", "a")},
+     ClosePackage,
+     nullptr,
+     -1,
+     FailureCause::kEnvironment},
+};
+
+// Whose fault a failure is decides whether the package is tried again at the
+// next login. The extractions run as an unprivileged user, as users do.
+TEST_F(ExtractorTest, FailuresNameTheirCause) {
+    ASSERT_EQ(0, chmod(dir_.path().c_str(), 0755));
+    ScopedUmask mask(022);
+    for (const CauseRow &row : kCauseRows) {
+        SCOPED_TRACE(row.name);
+        NewTarget();
+        if (geteuid() == 0) {
+            ASSERT_EQ(0, chown(target_.c_str(), testing_support::kUnprivilegedUid,
+                               testing_support::kUnprivilegedUid));
+        }
+        unlink(archive_.c_str());
+        Build(row.format, row.entries);
+        if (row.setup) row.setup(archive_, target_);
+        const int status = testing_support::RunUnprivileged([&] {
+            const ExtractResult result = Extract(row.scan);
+            return (result.rc == 0 ? 0 : 1) | static_cast<int>(result.cause) << 1;
+        });
+        if (status == 77)
+            GTEST_SKIP() << "cannot switch to uid " << testing_support::kUnprivilegedUid;
+        ASSERT_LE(0, status);
+        EXPECT_EQ(row.rc, status & 1 ? -1 : 0);
+        const std::vector<std::string> log = LogLines();
+        EXPECT_EQ(row.cause, static_cast<FailureCause>(status >> 1))
+            << (log.empty() ? "no log" : log.back());
+        EXPECT_FALSE(PathExists(dir_.sub("escape.txt")));
+    }
+}
+
+// A scan handed to Extract spares it the second pass; one that found nothing
+// does not count.
+TEST_F(ExtractorTest, ExtractReadsTheSourceOnceWhenGivenItsScan) {
+    Build(ArchiveFormat::kTar, {FileEntry("a", "a"), FileEntry("b", "b"), FileEntry("c", "c")});
+    const PackageScan scans[] = {{3, 3}, {6, 3}, {0, 0}, {-1, 0}};
+    const struct {
+        const PackageScan *scan;
+        int total;  // what the progress reports show
+    } rows[] = {{nullptr, 3}, {&scans[0], 3}, {&scans[1], 6}, {&scans[2], 3}, {&scans[3], 3}};
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.scan ? row.scan->entries : 99);
+        NewTarget();
+        reports_.clear();
+        const ExtractResult result = Extract(row.scan);
+        EXPECT_EQ(0, result.rc);
+        EXPECT_EQ(FailureCause::kNone, result.cause);
+        const std::vector<Report> progress = Progress();
+        ASSERT_FALSE(progress.empty());
+        EXPECT_EQ(row.total, progress.back().total);
+        EXPECT_EQ(3, progress.back().step);
+    }
+}
+
+TEST_F(ExtractorTest, ScanCountsEntriesAndAddsUpTheirSizes) {
+    Build(ArchiveFormat::kTarGz, {DirEntry("bin"), FileEntry("bin/run", std::string(1000, 'r')),
+                                  SymlinkEntry("run", "bin/run"), FileEntry("INFO", "12345")});
+    Extractor ex;
+    ex.SetSource(archive_.c_str());
+    ex.SetTarget(target_.c_str());
+    const PackageScan scan = ex.Scan();
+    EXPECT_EQ(4, scan.entries);
+    EXPECT_EQ(1005, scan.bytes);
+    EXPECT_EQ(4, ex.Count());
+}
+
+// The sorted names in `dir`, without "." and "..".
+std::vector<std::string> DirNames(const std::string &dir) {
+    std::vector<std::string> names;
+    ScopedDir d(opendir(dir.c_str()));
+    if (!d) return names;
+    while (const dirent *e = readdir(d.get()))
+        if (strcmp(e->d_name, ".") != 0 && strcmp(e->d_name, "..") != 0) names.push_back(e->d_name);
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+// Sets the process's locale and puts the old one back when it goes away.
+class ScopedProcessLocale {
+public:
+    explicit ScopedProcessLocale(const char *name) : old_(setlocale(LC_ALL, nullptr)) {
+        set_ = setlocale(LC_ALL, name) != nullptr;
+    }
+    ~ScopedProcessLocale() { setlocale(LC_ALL, old_.c_str()); }
+    ScopedProcessLocale(const ScopedProcessLocale &) = delete;
+    ScopedProcessLocale &operator=(const ScopedProcessLocale &) = delete;
+
+    bool set() const { return set_; }
+
+private:
+    const std::string old_;
+    bool set_;
+};
+
+// Names outside ASCII used to fail in a session without a UTF-8 locale
+// (LANG=C): libarchive could not convert a pax or zip name from UTF-8 to it.
+class ExtractLocaleTest : public ExtractorTest,
+                          public ::testing::WithParamInterface<const char *> {};
+
+TEST_P(ExtractLocaleTest, NamesReachTheDiskAsTheirBytes) {
+    const std::string resume = "r\xc3\xa9sum\xc3\xa9.txt";
+    const std::string japan = "\xe6\x97\xa5\xe6\x9c\xac";
+    const std::string file = "\xe3\x83\x95\xe3\x82\xa1\xe3\x82\xa4\xe3\x83\xab.txt";
+    const struct {
+        const char *name;
+        ArchiveFormat format;
+    } formats[] = {
+        {"pax", ArchiveFormat::kTar}, {"zip", ArchiveFormat::kZip}, {"cpio", ArchiveFormat::kCpio}};
+    {
+        // The package is made where names are UTF-8.
+        const ScopedProcessLocale utf8("C.UTF-8");
+        ASSERT_TRUE(utf8.set());
+        for (const auto &f : formats)
+            ASSERT_TRUE(WriteArchive(
+                archive_ + "." + f.name, f.format,
+                {FileEntry("share/" + resume, "cv"), FileEntry(japan + "/" + file, "file")}));
+    }
+    const ScopedProcessLocale session(GetParam());
+    if (!session.set()) GTEST_SKIP() << "locale " << GetParam() << " is not installed";
+    const std::string before = setlocale(LC_ALL, nullptr);
+    for (const auto &f : formats) {
+        SCOPED_TRACE(f.name);
+        NewTarget();
+        Extractor ex;
+        ex.SetSource((archive_ + "." + f.name).c_str());
+        ex.SetTarget(target_.c_str());
+        EXPECT_EQ(2, ex.Count());
+        const ExtractResult result = ex.Extract();
+        EXPECT_EQ(0, result.rc);
+        EXPECT_EQ(FailureCause::kNone, result.cause);
+        EXPECT_EQ(before, setlocale(LC_ALL, nullptr));
+        EXPECT_EQ((std::vector<std::string>{"share", japan}), DirNames(target_));
+        EXPECT_EQ(std::vector<std::string>{resume}, DirNames(target_ + "/share"));
+        EXPECT_EQ(std::vector<std::string>{file}, DirNames(target_ + "/" + japan));
+        EXPECT_EQ("cv", ReadFile(target_ + "/share/" + resume));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Locales, ExtractLocaleTest,
+                         ::testing::Values("C", "POSIX", "C.UTF-8", "en_US.ISO-8859-1"),
+                         [](const ::testing::TestParamInfo<const char *> &info) {
+                             std::string name = info.param;
+                             for (char &c : name)
+                                 if (!isalnum(static_cast<unsigned char>(c))) c = '_';
+                             return name;
+                         });
 
 }  // namespace
