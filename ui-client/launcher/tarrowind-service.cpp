@@ -88,14 +88,17 @@ const char kComponent[] = "service_debug";
 
 // Removes `path`, a copy of thousands of files, with a thread per core (at
 // most four: unlinking is bound by the file system, not the processor); a
-// failure is logged with the reason. Returns FSRemove's result.
+// failure is logged with the reason. Returns FSRemove's result, with errno
+// as the removal left it.
 int RemoveLogged(const ustring &path) {
     const unsigned threads = std::min(4u, std::max(1u, std::thread::hardware_concurrency()));
     const int rc = FSRemoveParallel(path, threads);
     if (rc != 0) {
+        const int error = errno;
         Logger::LogMsg(Logger::L_WARNING, kComponent,
                        "[WARNING] tarrowind-service(%d): failed to remove '%s': %s\n", __LINE__,
-                       path.c_str(), strerror(errno));
+                       path.c_str(), strerror(error));
+        errno = error;
     }
     return rc;
 }
@@ -120,14 +123,16 @@ void RemoveBackups(const std::vector<ustring> &backups, bool announce) {
 // (logged) when it is still there.
 int ClearAppDir(const ustring &app_dir, const ustring &keep) {
     if (RemoveLogged(app_dir) == 0) return 0;
+    int error = errno;
     for (int i = 0; i < kBackupNames; ++i) {
         const ustring aside = GetAppBackupDir(app_dir, i);
         if (aside == keep || IsFileExist(aside, false)) continue;
         if (FSRename(app_dir, aside, false) == 0) return 0;
+        error = errno;
     }
     Logger::LogMsg(Logger::L_ERR, kComponent,
                    "[ERROR] tarrowind-service(%d): failed to move '%s' out of the way: %s\n",
-                   __LINE__, app_dir.c_str(), strerror(errno));
+                   __LINE__, app_dir.c_str(), strerror(error));
     return -1;
 }
 
@@ -241,30 +246,33 @@ int Service::PrepareUserEnv(const PackageVerdict &verdict) {
         LogMarkerFailure(__LINE__, app_dir, errno);
         return -1;
     }
-    Rollback rollback;
-    if (BeginUpgrade(PlanRecovery(ReadTreeState(app_dir)), rollback) != 0) return -1;
+    const Start start = BeginUpgrade(PlanRecovery(ReadTreeState(app_dir)));
+    if (!start.ok) return -1;
     const ExtractResult result = ExtractDurably(verdict.scan);
     if (result.rc == 0) return CommitUpgrade();
-    return RollBack(rollback, result.cause);
+    return RollBack(start.rollback, result.cause);
 }
 
-int Service::BeginUpgrade(const RecoveryPlan &plan, Rollback &rollback) {
+Service::Start Service::BeginUpgrade(const RecoveryPlan &plan) {
     const ustring &app_dir = per_user_install_path;
+    Start start;
     RemoveBackups(plan.debris, true);
-    if (plan.clear_app && ClearAppDir(app_dir, plan.rollback) != 0) return -1;
+    if (plan.clear_app && ClearAppDir(app_dir, plan.rollback) != 0) return start;
     if (plan.mark.state != Marker::kAbsent && WriteMarker(app_dir, plan.mark) != 0) {
         LogMarkerFailure(__LINE__, app_dir, errno);
-        return -1;
+        return start;
     }
-    rollback.copy = plan.rollback;
-    rollback.complete = plan.rollback_complete;
-    if (plan.aside == RecoveryPlan::Aside::kNone) return 0;
-    const bool record = plan.aside == RecoveryPlan::Aside::kRecorded;
-    const Aside aside = MoveAppAside(app_dir, record);
-    if (aside.rc != 0) return -1;
-    rollback.copy = aside.backup;
-    rollback.complete = record;
-    return 0;
+    start.rollback.copy = plan.rollback;
+    start.rollback.complete = plan.rollback_complete;
+    if (plan.aside != RecoveryPlan::Aside::kNone) {
+        const bool record = plan.aside == RecoveryPlan::Aside::kRecorded;
+        const Aside aside = MoveAppAside(app_dir, record);
+        if (aside.rc != 0) return start;
+        start.rollback.copy = aside.backup;
+        start.rollback.complete = record;
+    }
+    start.ok = true;
+    return start;
 }
 
 ExtractResult Service::ExtractDurably(const PackageScan &scan) {

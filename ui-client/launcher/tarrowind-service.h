@@ -130,18 +130,24 @@ private:
     // one the system's version file announces, the package is remembered
     // as failed (one WARNING line), else any such record is dropped.
     void CheckInstalledBuild();
-    // The first steps of `plan`: debris removed, a partial copy cleared, the
-    // marker written, the complete copy moved aside. 0 with `rollback` set
-    // to the copy a failure puts back; -1 (logged) when the upgrade must not
-    // go on.
+    // The copy a failure puts back.
     struct Rollback {
-        ustring copy;  // empty: nothing to put back
-        bool complete = false;
+        ustring copy;           // empty: nothing to put back
+        bool complete = false;  // known complete: putting it back ends the marker
     };
-    int BeginUpgrade(const RecoveryPlan &plan, Rollback &rollback);
+    // Where the first steps of an upgrade ended.
+    struct Start {
+        bool ok = false;  // false (logged): the upgrade must not go on
+        Rollback rollback;
+    };
+    // The first steps of `plan`: debris removed, a partial copy cleared, the
+    // marker written, the complete copy moved aside.
+    Start BeginUpgrade(const RecoveryPlan &plan);
     // The extraction, made durable.
     ExtractResult ExtractDurably(const PackageScan &scan);
+    // The new copy is in place: the marker and every backup go. Returns 0.
     int CommitUpgrade();
+    // Puts `rollback` back after a failure of `cause`. Returns -1.
     int RollBack(const Rollback &rollback, FailureCause cause);
 
     ustring root;
