@@ -1,9 +1,9 @@
 #ifndef UI_CLIENT_LAUNCHER_EXTRACTOR_H
 #define UI_CLIENT_LAUNCHER_EXTRACTOR_H
 
-#include "ustring/ustring.h"
-
 #include <string>
+
+#include "ustring/ustring.h"
 
 struct archive;
 
