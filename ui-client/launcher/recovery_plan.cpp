@@ -82,10 +82,7 @@ TreeState ReadTreeState(const ustring &app_dir) {
     TreeState state;
     state.marker = ReadMarker(app_dir);
     state.app_exists = IsFileExist(app_dir, false);
-    for (int i = 0; i < kBackupNames; ++i) {
-        const ustring backup = GetAppBackupDir(app_dir, i);
-        if (IsFileExist(backup, false)) state.backups.push_back(backup);
-    }
+    state.backups = ExistingBackups(app_dir);
     return state;
 }
 

@@ -194,15 +194,15 @@ Aside MoveAppAside(const ustring &app_dir, bool record) {
     return aside;
 }
 
-std::vector<ustring> AllBackups(const ustring &app_dir) { return ReadTreeState(app_dir).backups; }
-
 }  // namespace
 
 bool Service::IsAppIncomplete() const {
     return ReadMarker(per_user_install_path).state != Marker::kAbsent;
 }
 
-void Service::RemoveLeftoverBackups() { RemoveBackups(AllBackups(per_user_install_path), true); }
+void Service::RemoveLeftoverBackups() {
+    RemoveBackups(ExistingBackups(per_user_install_path), true);
+}
 
 PackagePlace Service::Place() const {
     PackagePlace place;
@@ -299,7 +299,7 @@ int Service::CommitUpgrade() {
         __LINE__);
     // The new copy is complete: every backup name, also those of earlier
     // runs that stopped before their clean-up, holds debris.
-    RemoveBackups(AllBackups(app_dir), false);
+    RemoveBackups(ExistingBackups(app_dir), false);
     CheckInstalledBuild();
     return 0;
 }

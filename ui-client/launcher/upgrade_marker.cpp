@@ -36,6 +36,15 @@ ustring GetAppBackupDir(const ustring &app_dir, int tries) {
     return base + tries_str;
 }
 
+std::vector<ustring> ExistingBackups(const ustring &app_dir) {
+    std::vector<ustring> backups;
+    for (int i = 0; i < kBackupNames; ++i) {
+        const ustring backup = GetAppBackupDir(app_dir, i);
+        if (IsFileExist(backup, false)) backups.push_back(backup);
+    }
+    return backups;
+}
+
 ustring IncompleteMarker(const ustring &app_dir) { return app_dir + ".incomplete"; }
 
 Marker ReadMarker(const ustring &app_dir) {

@@ -1,6 +1,8 @@
 #ifndef UI_CLIENT_LAUNCHER_UPGRADE_MARKER_H
 #define UI_CLIENT_LAUNCHER_UPGRADE_MARKER_H
 
+#include <vector>
+
 #include "ustring/ustring.h"
 
 // The names an upgrade of the application directory A uses beside it.
@@ -20,6 +22,8 @@ const int kBackupNames = 10;
 
 // "<app_dir>_tmp" for tries 0, "<app_dir>_tmp<tries>" after that.
 ustring GetAppBackupDir(const ustring &app_dir, int tries);
+// The backup names of `app_dir` that exist, in name order.
+std::vector<ustring> ExistingBackups(const ustring &app_dir);
 // "<app_dir>.incomplete"
 ustring IncompleteMarker(const ustring &app_dir);
 
