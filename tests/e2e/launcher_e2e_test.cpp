@@ -2,6 +2,7 @@
 // scratch prefix, run with a scratch home directory, checked by what a user
 // sees: the per-user copy, the running client, the log, the exit status and
 // the windows on a virtual X display.
+#include <locale.h>
 #include <signal.h>
 #include <stdlib.h>
 #include <sys/stat.h>
@@ -178,6 +179,33 @@ TEST_F(LauncherE2eTest, UpgradeStopsTheRunningClientAndStartsTheNewOne) {
         << ReadFile(install_.user() + "/log/client.log");
     EXPECT_EQ("", install_.Log());
     EXPECT_TRUE(LauncherInstall::StopClient(new_client));
+}
+
+// Regression: a package with names outside ASCII failed to install in a
+// session without a UTF-8 locale, and was then refused in every session.
+TEST_F(LauncherE2eTest, NamesOutsideAsciiInstallWhateverTheSessionsLocale) {
+    const std::string resume = "share/r\xc3\xa9sum\xc3\xa9.txt";
+    const std::vector<std::vector<std::string>> sessions = {
+        {"LANG=C", "LC_ALL", "LC_CTYPE"},
+        {"LANG", "LC_ALL=POSIX"},
+        {"LANG", "LC_ALL", "LC_CTYPE"},
+        {"LC_ALL=C.UTF-8"},
+    };
+    // The package is made where names are UTF-8.
+    const std::string old_locale = setlocale(LC_CTYPE, nullptr);
+    ASSERT_NE(nullptr, setlocale(LC_CTYPE, "C.UTF-8"));
+    int build = 1001;
+    for (const auto &session : sessions) {
+        SCOPED_TRACE(session.front());
+        install_.RepackPackage(std::to_string(build), "", {FileEntry(resume, "cv")});
+        const LauncherInstall::Result r = install_.Run(session);
+        EXPECT_EQ("exit 0", r.status) << r.err;
+        EXPECT_EQ("cv", ReadFile(install_.app() + "/" + resume)) << install_.Log();
+        EXPECT_NE(std::string::npos, ReadFile(install_.app() + "/INFO")
+                                         .find("build_version=" + std::to_string(build++) + "\n"));
+        EXPECT_FALSE(PathExists(install_.user() + "/.failed-package"));
+    }
+    setlocale(LC_CTYPE, old_locale.c_str());
 }
 
 TEST_F(LauncherE2eTest, CorruptPackageLeavesTheOldCopyAndStillStartsTheClient) {
