@@ -213,42 +213,37 @@ struct OpenedReader {
     FailureCause cause;
 };
 
+// Which reading pass a reader is for: each logs its own texts.
+enum class Pass { kScan, kExtract };
+
 // A reader over `source` with every filter and format, or null (logged).
-OpenedReader OpenForScan(const ustring &source) {
+OpenedReader OpenReader(const ustring &source, Pass pass) {
+    const bool scan = pass == Pass::kScan;
     Reader reader(archive_read_new());
     if (!reader) {
         Logger::LogMsg(Logger::L_ERR, kComponent,
-                       "[ERROR] extractor(%d): Allocate archive failed\n", __LINE__);
+                       scan ? "[ERROR] extractor(%d): Allocate archive failed\n"
+                            : "[ERROR] extractor(%d): Allocate extractor failed\n",
+                       __LINE__);
         return {nullptr, FailureCause::kEnvironment};
     }
-    archive_read_support_filter_all(reader.get());
+    if (scan)
+        archive_read_support_filter_all(reader.get());
+    else
+        SupportAllCompressions(reader.get());
     archive_read_support_format_all(reader.get());
-    if (archive_read_open_filename(reader.get(), source.c_str_utf8(), kBlockSize) != ARCHIVE_OK) {
+    if (archive_read_open_filename(reader.get(), source.c_str_utf8(), kBlockSize) == ARCHIVE_OK)
+        return {std::move(reader), FailureCause::kNone};
+    if (scan) {
         Logger::LogMsg(Logger::L_ERR, kComponent,
                        "[ERROR] extractor(%d): archive_read_open_filename failed: '%s'\n", __LINE__,
                        ErrorText(reader.get()));
-        return {nullptr, CauseOfOpenError(archive_errno(reader.get()))};
-    }
-    return {std::move(reader), FailureCause::kNone};
-}
-
-// The same for the extraction, with its own log lines.
-OpenedReader OpenForExtract(const ustring &source) {
-    Reader reader(archive_read_new());
-    if (!reader) {
-        Logger::LogMsg(Logger::L_ERR, kComponent,
-                       "[ERROR] extractor(%d): Allocate extractor failed\n", __LINE__);
-        return {nullptr, FailureCause::kEnvironment};
-    }
-    SupportAllCompressions(reader.get());
-    archive_read_support_format_all(reader.get());
-    if (archive_read_open_filename(reader.get(), source.c_str_utf8(), kBlockSize) != ARCHIVE_OK) {
+    } else {
         Logger::LogMsg(Logger::L_ERR, kComponent,
                        "[ERROR] extractor(%d): Failed to read file '%s' ('%s')\n", __LINE__,
                        source.c_str_utf8(), ErrorText(reader.get()));
-        return {nullptr, CauseOfOpenError(archive_errno(reader.get()))};
     }
-    return {std::move(reader), FailureCause::kNone};
+    return {nullptr, CauseOfOpenError(archive_errno(reader.get()))};
 }
 
 // A disk writer with kWriteOptions, or null (logged).
@@ -270,7 +265,7 @@ struct ScanOutcome {
 };
 
 ScanOutcome ScanSource(const ustring &source) {
-    OpenedReader opened = OpenForScan(source);
+    OpenedReader opened = OpenReader(source, Pass::kScan);
     if (!opened.reader) return {PackageScan(), opened.cause};
     PackageScan scan;
     scan.entries = 0;
@@ -365,7 +360,7 @@ ExtractResult Unpack(const ustring &source, const char *dir, int total) {
     std::optional<ScopedWorkingDirectory> inside;
     Writer writer = NewWriter();
     if (!writer) return {-1, FailureCause::kEnvironment};
-    OpenedReader opened = OpenForExtract(source);
+    OpenedReader opened = OpenReader(source, Pass::kExtract);
     if (!opened.reader) return {-1, opened.cause};
 
     // The source is open: a relative source path was taken where it stood.
@@ -457,7 +452,7 @@ int Extractor::List() const {
         return -1;
     }
     const ScopedUtf8Names names;
-    OpenedReader opened = OpenForScan(source);
+    OpenedReader opened = OpenReader(source, Pass::kScan);
     if (!opened.reader) return -1;
 
     struct archive_entry *entry = nullptr;
