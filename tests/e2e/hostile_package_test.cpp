@@ -61,6 +61,9 @@ enum class Outcome {
 struct HostileCase {
     const char *name;  // a case of hostile_packages.py
     Outcome outcome;
+    // kNotStarted: what the log says instead of the package holding nothing.
+    const char *refusal = "holds nothing to install";
+    bool needs_memory_limit = false;  // refused for the memory its reading takes
 };
 
 void PrintTo(const HostileCase &c, std::ostream *os) { *os << c.name; }
@@ -134,6 +137,10 @@ protected:
 
 TEST_P(HostilePackageTest, NothingOutsideTheCopyChanges) {
     const HostileCase &c = GetParam();
+#if defined(__SANITIZE_ADDRESS__)
+    if (c.needs_memory_limit)
+        GTEST_SKIP() << "AddressSanitizer's shadow memory leaves the package reader unlimited";
+#endif
     const std::string old_tree = install_.scratch("old-tree");
     WriteClientTree(old_tree, ClientTreeSpec{"1000", 2, 10, 'o'});
     InstallPackage(old_tree, install_.root());
@@ -169,9 +176,8 @@ TEST_P(HostilePackageTest, NothingOutsideTheCopyChanges) {
 
     const std::string log = install_.Log();
     if (c.outcome != Outcome::kInstalled) {
-        EXPECT_NE(
-            std::string::npos,
-            log.find(c.outcome == Outcome::kRefused ? kUpgradeFailed : "holds nothing to install"))
+        EXPECT_NE(std::string::npos,
+                  log.find(c.outcome == Outcome::kRefused ? kUpgradeFailed : c.refusal))
             << log;
         EXPECT_EQ(old_digest, TreeSnapshot(install_.app(), {}, false));
         EXPECT_EQ("start 1000", LastStartCall(install_.home()));
@@ -208,6 +214,9 @@ const HostileCase kCases[] = {
     {"zero_bytes", Outcome::kNotStarted},
     {"duplicates", Outcome::kInstalled},
     {"duplicate_full_dir", Outcome::kRefused},
+    {"endless_bzip2", Outcome::kNotStarted, "cannot be installed: reading it "},
+    {"huge_dictionary", Outcome::kNotStarted, "cannot be installed: reading it needed more than",
+     true},
 };
 
 INSTANTIATE_TEST_SUITE_P(Packages, HostilePackageTest, ::testing::ValuesIn(kCases),

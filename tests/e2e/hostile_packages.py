@@ -16,8 +16,10 @@ $HOME/start-stop.calls) around the hostile entries, so that a package the
 launcher accepts still yields a startable copy.
 """
 
+import bz2
 import gzip
 import io
+import lzma
 import os
 import stat
 import sys
@@ -284,6 +286,30 @@ def case_duplicate_full_dir(out, app, outside):
     write_tar(out, tree_members() + [
         dict(name="bin", kind="file", data=b"not a directory\n"),
     ])
+
+
+def case_endless_bzip2(out, app, outside):
+    # One entry of a TiB of zeros, as 65,536 concatenated bzip2 streams of 16
+    # MiB each (45 bytes apiece): a 3 MB file whose headers take hours to read
+    # through, as a stream that decompresses into itself does.
+    entry = tarfile.TarInfo("zeros")
+    entry.size = 1 << 40
+    chunk = 16 << 20
+    with open(out, "wb") as f:
+        f.write(bz2.compress(entry.tobuf(format=tarfile.PAX_FORMAT) + bytes(chunk)))
+        stream = bz2.compress(bytes(chunk))
+        f.write(stream * (entry.size // chunk))
+
+
+def case_huge_dictionary(out, app, outside):
+    # A working client tree in an xz stream whose decoder asks for a 1 GiB
+    # dictionary before the first header.
+    write_tar(out, tree_members(), compress=False)
+    with open(out, "rb") as f:
+        plain = f.read()
+    lzma2 = [{"id": lzma.FILTER_LZMA2, "dict_size": 1 << 30}]
+    with open(out, "wb") as f:
+        f.write(lzma.compress(plain, format=lzma.FORMAT_XZ, filters=lzma2))
 
 
 CASES = {name[len("case_"):]: fn for name, fn in globals().items() if name.startswith("case_")}

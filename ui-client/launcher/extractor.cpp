@@ -22,6 +22,7 @@
 #include "file/scoped.h"
 #include "log.h"
 #include "texts/strtab.h"
+#include "utf8_names.h"
 
 namespace {
 
@@ -123,41 +124,6 @@ private:
     const int error_;
 };
 
-// Makes the calling thread read and write multibyte text as UTF-8 while it
-// lives, and puts the thread's locale back on every path. libarchive converts
-// entry names between what a format stores (UTF-8 in pax headers and zip) and
-// the current character type, which it learns from nl_langinfo(CODESET) and
-// mbrtowc(): glibc takes both from the thread's locale. So a name reaches the
-// disk as the bytes the package holds whatever the session's locale, and the
-// process's locale (the dialog's language) is not touched. The thread keeps
-// its other categories (the log's strerror texts). Without a UTF-8 locale the
-// thread carries on with its own.
-class ScopedUtf8Names {
-public:
-    ScopedUtf8Names() : utf8_(NewUtf8Locale()), old_(utf8_ ? uselocale(utf8_) : (locale_t)0) {}
-    ~ScopedUtf8Names() {
-        if (!utf8_) return;
-        uselocale(old_);
-        freelocale(utf8_);
-    }
-    ScopedUtf8Names(const ScopedUtf8Names &) = delete;
-    ScopedUtf8Names &operator=(const ScopedUtf8Names &) = delete;
-
-private:
-    // The thread's current locale with a UTF-8 character type, or 0.
-    static locale_t NewUtf8Locale() {
-        const locale_t base = duplocale(uselocale((locale_t)0));
-        if (!base) return (locale_t)0;
-        // On success `base` belongs to the result; on failure it is still ours.
-        const locale_t utf8 = newlocale(LC_CTYPE_MASK, "C.UTF-8", base);
-        if (!utf8) freelocale(base);
-        return utf8;
-    }
-
-    const locale_t utf8_;
-    const locale_t old_;
-};
-
 // An entry's name relative to the target: without leading slashes (an
 // absolute name lands inside the target too); "." for the target itself.
 std::string RelativeName(const char *name) {
@@ -188,17 +154,6 @@ FailureCause CauseOfSystemError(int error) {
     }
 }
 
-// The cause of a failure of the reader to open the source. libarchive passes
-// on the system's errno when open(2), fstat(2) or read(2) fail on the file:
-// the package could not be reached in this run (it was being replaced, or its
-// permissions changed, after the caller checked it), which says nothing about
-// its contents. Bytes it read but could not make out (no format it knows, a
-// damaged compression header) carry its own codes: the package's fault.
-FailureCause CauseOfOpenError(int error) {
-    if (error > 0 && error != kFormatError) return FailureCause::kEnvironment;
-    return FailureCause::kPackage;
-}
-
 // The cause of a failure of archive_read_extract2() or of finishing `entry`.
 // The writer clears its error number at every header, so a failure of the
 // reader on the entry's data (a damaged package) leaves it at 0 and counts
@@ -216,8 +171,39 @@ struct OpenedReader {
 // Which reading pass a reader is for: each logs its own texts.
 enum class Pass { kScan, kExtract };
 
+// Logs that `path` could not be opened as an archive: `why`.
+void LogOpenFailure(const ustring &path, const char *why, Pass pass) {
+    if (pass == Pass::kScan) {
+        Logger::LogMsg(Logger::L_ERR, kComponent,
+                       "[ERROR] extractor(%d): archive_read_open_filename failed: '%s'\n", __LINE__,
+                       why);
+    } else {
+        Logger::LogMsg(Logger::L_ERR, kComponent,
+                       "[ERROR] extractor(%d): Failed to read file '%s' ('%s')\n", __LINE__,
+                       path.c_str_utf8(), why);
+    }
+}
+
+// The archive a pass reads: the open file `fd` when there is one (from its
+// start), else the file at `path`, which names it in the log either way.
+struct Source {
+    const ustring &path;
+    int fd;
+};
+
+// Opens `reader` over `source`: ARCHIVE_OK or libarchive's error.
+int OpenSource(struct archive *reader, const Source &source) {
+    if (source.fd < 0)
+        return archive_read_open_filename(reader, source.path.c_str_utf8(), kBlockSize);
+    if (lseek(source.fd, 0, SEEK_SET) != 0) {
+        archive_set_error(reader, errno, "cannot read from the start: %s", strerror(errno));
+        return ARCHIVE_FATAL;
+    }
+    return archive_read_open_fd(reader, source.fd, kBlockSize);
+}
+
 // A reader over `source` with every filter and format, or null (logged).
-OpenedReader OpenReader(const ustring &source, Pass pass) {
+OpenedReader OpenReader(const Source &source, Pass pass) {
     const bool scan = pass == Pass::kScan;
     Reader reader(archive_read_new());
     if (!reader) {
@@ -232,17 +218,9 @@ OpenedReader OpenReader(const ustring &source, Pass pass) {
     else
         SupportAllCompressions(reader.get());
     archive_read_support_format_all(reader.get());
-    if (archive_read_open_filename(reader.get(), source.c_str_utf8(), kBlockSize) == ARCHIVE_OK)
+    if (OpenSource(reader.get(), source) == ARCHIVE_OK)
         return {std::move(reader), FailureCause::kNone};
-    if (scan) {
-        Logger::LogMsg(Logger::L_ERR, kComponent,
-                       "[ERROR] extractor(%d): archive_read_open_filename failed: '%s'\n", __LINE__,
-                       ErrorText(reader.get()));
-    } else {
-        Logger::LogMsg(Logger::L_ERR, kComponent,
-                       "[ERROR] extractor(%d): Failed to read file '%s' ('%s')\n", __LINE__,
-                       source.c_str_utf8(), ErrorText(reader.get()));
-    }
+    LogOpenFailure(source.path, ErrorText(reader.get()), pass);
     return {nullptr, CauseOfOpenError(archive_errno(reader.get()))};
 }
 
@@ -264,20 +242,23 @@ struct ScanOutcome {
     FailureCause cause;
 };
 
-ScanOutcome ScanSource(const ustring &source) {
-    OpenedReader opened = OpenReader(source, Pass::kScan);
-    if (!opened.reader) return {PackageScan(), opened.cause};
-    PackageScan scan;
-    scan.entries = 0;
-    struct archive_entry *entry = nullptr;
-    while (archive_read_next_header(opened.reader.get(), &entry) == ARCHIVE_OK) {
-        ++scan.entries;
-        if (archive_entry_size_is_set(entry) && archive_entry_size(entry) > 0)
-            scan.bytes += archive_entry_size(entry);
-        archive_read_data_skip(opened.reader.get());
+ScanOutcome ScanSource(const Source &source) {
+    const ScopedFd opened(source.fd < 0 ? open64(source.path.c_str(), O_RDONLY | O_CLOEXEC) : -1);
+    const int fd = source.fd < 0 ? opened.get() : source.fd;
+    if (fd < 0) {
+        const int error = errno;
+        const std::string why =
+            std::string("Failed to open '") + source.path.c_str() + "': " + strerror(error);
+        LogOpenFailure(source.path, why.c_str(), Pass::kScan);
+        return {PackageScan(), CauseOfOpenError(error)};
+    }
+    const HeaderRead read = ReadHeaders(fd);
+    if (read.scan.entries < 0) {
+        LogOpenFailure(source.path, read.open_text.c_str(), Pass::kScan);
+        return {read.scan, CauseOfOpenError(read.open_error)};
     }
     // No entry: empty, or damaged before the first one.
-    return {scan, scan.entries > 0 ? FailureCause::kNone : FailureCause::kPackage};
+    return {read.scan, read.scan.entries > 0 ? FailureCause::kNone : FailureCause::kPackage};
 }
 
 // Checks `entry`, puts its names under the working directory and writes it
@@ -315,7 +296,9 @@ FailureCause WriteEntry(struct archive *reader, struct archive *writer,
 }
 
 // Reads the entries of `reader` to the end and writes each through `writer`,
-// reporting progress against `total`.
+// reporting progress against `total`, the entries counted before. More
+// entries than that mean the source changed since it was counted (and its
+// reading was proven to end): the extraction stops there.
 ExtractResult WriteEntries(struct archive *reader, struct archive *writer, int total) {
     // The dialog shows whole percents: an entry is reported only when it
     // moves the bar, so a package of 50,000 small files sends about a
@@ -330,6 +313,13 @@ ExtractResult WriteEntries(struct archive *reader, struct archive *writer, int t
             Logger::LogMsg(Logger::L_ERR, kComponent,
                            "[ERROR] extractor(%d): archive_read_next_header failed: '%s'\n",
                            __LINE__, ErrorText(reader));
+            return {-1, FailureCause::kPackage};
+        }
+        if (progress == total) {
+            Logger::LogMsg(Logger::L_ERR, kComponent,
+                           "[ERROR] extractor(%d): the package holds more than the %d entries "
+                           "counted before; it changed while it was read\n",
+                           __LINE__, total);
             return {-1, FailureCause::kPackage};
         }
         const FailureCause written = WriteEntry(reader, writer, entry);
@@ -353,7 +343,7 @@ ExtractResult WriteEntries(struct archive *reader, struct archive *writer, int t
 
 // Opens the source, enters `dir` (the target's canonical path) and writes
 // every entry there by its relative name.
-ExtractResult Unpack(const ustring &source, const char *dir, int total) {
+ExtractResult Unpack(const Source &source, const char *dir, int total) {
     // Declared first so that it is left last: the reader goes first, then the
     // writer, which sets the deferred directory modes as it is freed, by
     // their relative names, then the working directory is put back.
@@ -375,6 +365,11 @@ ExtractResult Unpack(const ustring &source, const char *dir, int total) {
 }
 
 }  // namespace
+
+FailureCause CauseOfOpenError(int error) {
+    if (error > 0 && error != kFormatError) return FailureCause::kEnvironment;
+    return FailureCause::kPackage;
+}
 
 // The writer's own refusals (a ".." element, a path through a link) carry no
 // system error. Of the system's errors, those about a name are the package's:
@@ -405,6 +400,8 @@ Extractor::Extractor() {}
 void Extractor::SetTarget(const ustring &path) { target = path; }
 
 void Extractor::SetSource(const ustring &path) { source = path; }
+
+void Extractor::SetSourceFile(int fd) { source_fd = fd; }
 
 int Extractor::copy_data(struct archive *ar, struct archive *aw) const {
     if (!ar || !aw) {
@@ -440,7 +437,7 @@ PackageScan Extractor::Scan() const {
         return PackageScan();
     }
     const ScopedUtf8Names names;
-    return ScanSource(source).scan;
+    return ScanSource({source, source_fd}).scan;
 }
 
 int Extractor::Count() const { return Scan().entries; }
@@ -452,7 +449,7 @@ int Extractor::List() const {
         return -1;
     }
     const ScopedUtf8Names names;
-    OpenedReader opened = OpenReader(source, Pass::kScan);
+    OpenedReader opened = OpenReader({source, source_fd}, Pass::kScan);
     if (!opened.reader) return -1;
 
     struct archive_entry *entry = nullptr;
@@ -480,8 +477,8 @@ ExtractResult Extractor::Extract(const PackageScan *scan) {
     Notify_Adapter::GetInstance().UpdateDialogText(
         StrTable::LoadStr(StrTable::desc_trwd_env_preparing));
 
-    const ScanOutcome counted =
-        scan && scan->entries > 0 ? ScanOutcome{*scan, FailureCause::kNone} : ScanSource(source);
+    const ScanOutcome counted = scan && scan->entries > 0 ? ScanOutcome{*scan, FailureCause::kNone}
+                                                          : ScanSource({source, source_fd});
     const int total = counted.scan.entries;
     if (total <= 0) {
         Logger::LogMsg(Logger::L_ERR, kComponent,
@@ -505,5 +502,5 @@ ExtractResult Extractor::Extract(const PackageScan *scan) {
                        target.c_str_utf8(), strerror(error));
         return {-1, CauseOfSystemError(error)};
     }
-    return Unpack(source, resolved.get(), total);
+    return Unpack({source, source_fd}, resolved.get(), total);
 }

@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "package_reading.h"
 #include "ustring/ustring.h"
 
 struct archive;
@@ -19,13 +20,6 @@ enum class FailureCause {
     kDisk,         // the target: no space, no inodes, quota, permissions, an
                    // I/O error, a read-only file system, a file-size limit
     kEnvironment,  // the run itself: an interrupted call, a busy file, a lock
-};
-
-// What a reading pass over a package found. `entries` counts every header read
-// before the end or the damage; -1 when the package could not be opened.
-struct PackageScan {
-    int entries = -1;
-    long long bytes = 0;  // sum of the entries' sizes, without file-system overhead
 };
 
 // The result of an extraction and, when it failed, whose fault it was:
@@ -54,6 +48,14 @@ struct ExtractResult {
 // an entry of the package.
 FailureCause CauseOfWriterError(int error, bool hardlink);
 
+// The cause of a failure of the reader to open the source. libarchive passes
+// on the system's errno when open(2), fstat(2) or read(2) fail on the file:
+// the package could not be reached in this run (it was being replaced, or its
+// permissions changed, after the caller checked it), which says nothing about
+// its contents. Bytes it read but could not make out (no format it knows, a
+// damaged compression header) carry its own codes: the package's fault.
+FailureCause CauseOfOpenError(int error);
+
 // Unpacks a package archive (any format and compression libarchive reads)
 // into a directory. Every operation creates its libarchive handles and frees
 // them before it returns; between calls the object holds only the two paths.
@@ -71,6 +73,11 @@ public:
     void SetTarget(const ustring &path);
     // The archive file to read.
     void SetSource(const ustring &path);
+    // Reads the archive already open at `fd` instead of opening the source's
+    // path again (which then only names it in the log), from its start in
+    // every pass: what is read is the file that was checked, whatever has
+    // been renamed to its path since. `fd` stays the caller's.
+    void SetSourceFile(int fd);
 
     // Unpacks every entry of the source under the target: entry "a/b" goes to
     // <target>/a/b, an absolute entry "/a/b" as well, and hard-link targets
@@ -85,8 +92,9 @@ public:
     // the n-th entry's data is written, whenever n moves the whole percent.
     // `scan`: what an earlier Scan() of the same source found, so that the
     // source is not read twice; without it, or when it found no entries,
-    // Extract() scans first. Runs with a UTF-8 character type on the calling
-    // thread (the process's locale is left alone). On failure
+    // Extract() scans first. A source that yields more entries than `scan`
+    // counted has changed since: the extraction fails, the package's fault. Runs with a UTF-8
+    // character type on the calling thread (the process's locale is left alone). On failure
     // whatever was written stays on disk; roll-back is the caller's business.
     // REQUIRES: the target directory exists (its canonical path is used).
     ExtractResult Extract(const PackageScan *scan = nullptr);
@@ -108,6 +116,7 @@ public:
 private:
     ustring target;
     ustring source;
+    int source_fd = -1;
 };
 
 #endif

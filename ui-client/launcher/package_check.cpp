@@ -13,6 +13,7 @@
 #include "file/file-op.h"
 #include "file/scoped.h"
 #include "log.h"
+#include "package_reading.h"
 
 namespace {
 
@@ -58,20 +59,30 @@ FileSystemRoom MeasureRoom(const PackagePlace &place, ustring &where) {
     room.block = fs.f_frsize;
     room.blocks = fs.f_blocks;
     room.free = fs.f_bavail;
+    room.inodes = fs.f_files;
+    room.free_inodes = fs.f_favail;
     return room;
 }
 
 bool FitsOnDisk(const PackagePlace &place, const PackageScan &scan) {
     ustring where;
     const RoomVerdict room = CheckRoom(scan, MeasureRoom(place, where));
-    if (room.fits) return true;
-    Logger::LogMsg(Logger::L_WARNING, kComponent,
-                   "[WARNING] tarrowind-service(%d): package '%s' needs %llu KiB (%llu KiB "
-                   "of files and %llu KiB to spare), but only %llu KiB are free in '%s'; "
-                   "keeping the installed copy\n",
-                   __LINE__, place.package.c_str(), (room.files + room.reserve) / kKiB,
-                   room.files / kKiB, room.reserve / kKiB, room.free / kKiB, where.c_str());
-    return false;
+    if (room.shortage == RoomVerdict::kBytes) {
+        Logger::LogMsg(Logger::L_WARNING, kComponent,
+                       "[WARNING] tarrowind-service(%d): package '%s' needs %llu KiB (%llu KiB "
+                       "of files and %llu KiB to spare), but only %llu KiB are free in '%s'; "
+                       "keeping the installed copy\n",
+                       __LINE__, place.package.c_str(), (room.files + room.reserve) / kKiB,
+                       room.files / kKiB, room.reserve / kKiB, room.free / kKiB, where.c_str());
+    } else if (room.shortage == RoomVerdict::kInodes) {
+        Logger::LogMsg(Logger::L_WARNING, kComponent,
+                       "[WARNING] tarrowind-service(%d): package '%s' needs %llu inodes (%llu "
+                       "entries and %llu to spare), but only %llu are free in '%s'; keeping the "
+                       "installed copy\n",
+                       __LINE__, place.package.c_str(), room.entries + room.inode_reserve,
+                       room.entries, room.inode_reserve, room.free_inodes, where.c_str());
+    }
+    return room.fits();
 }
 
 // Whether the memo names the package as it is now.
@@ -85,19 +96,40 @@ bool RememberedAsFailed(const PackagePlace &place, const std::string &identity) 
     return true;
 }
 
-// What the package's headers say about it, with a WARNING (and the memo)
-// when it holds nothing.
-PackageScan ScanPackage(const PackagePlace &place, const std::string &identity) {
-    Extractor extractor;
-    extractor.SetSource(place.package);
-    extractor.SetTarget(place.user);
-    const PackageScan scan = extractor.Scan();
+// What the package's headers say about it, read in the reader program, with a
+// WARNING (and the memo) when it holds nothing or its reading passes its
+// limits, and with entries -1 when it cannot be read now.
+PackageScan ScanPackage(const PackagePlace &place, const OpenedPackage &file, long long size) {
+    const ReadLimits limits = LimitsFor(size);
+    const BoundedRead read = ReadHeadersInChild(place.reader.c_str(), file.fd.get(), limits);
+    if (read.outcome == BoundedRead::kNotStarted) {
+        const std::string why =
+            std::string("cannot run '") + place.reader.c_str() + "': " + strerror(read.error);
+        LogRefusal(__LINE__, place, why.c_str());
+        return PackageScan();
+    }
+    if (read.outcome == BoundedRead::kOverLimits) {
+        LogRefusal(__LINE__, place, read.why.c_str());
+        RememberFailedPackage(place, file.identity);
+        return PackageScan();
+    }
+    const PackageScan scan = read.read.scan;
     if (scan.entries > 0) return scan;
+    if (scan.entries < 0) {
+        Logger::LogMsg(Logger::L_ERR, "extractor_debug",
+                       "[ERROR] extractor(%d): archive_read_open_filename failed: '%s'\n", __LINE__,
+                       read.read.open_text.c_str());
+        // The file could not be read in this run: nothing against its contents.
+        if (CauseOfOpenError(read.read.open_error) != FailureCause::kPackage) {
+            LogRefusal(__LINE__, place, read.read.open_text.c_str());
+            return scan;
+        }
+    }
     Logger::LogMsg(Logger::L_WARNING, kComponent,
                    "[WARNING] tarrowind-service(%d): package '%s' holds nothing to install; "
                    "keeping the installed copy\n",
                    __LINE__, place.package.c_str());
-    FSReplaceFile(MemoPath(place), identity);
+    RememberFailedPackage(place, file.identity);
     return scan;
 }
 
@@ -105,31 +137,31 @@ PackageScan ScanPackage(const PackagePlace &place, const std::string &identity) 
 
 PackageVerdict CheckPackage(const PackagePlace &place) {
     PackageVerdict verdict;
+    auto file = std::make_shared<OpenedPackage>(
+        open64(place.package.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
     struct stat64 st;
-    const ScopedFd fd(open64(place.package.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
-    if (!fd.valid()) {
+    if (!file->fd.valid()) {
         LogRefusal(__LINE__, place, strerror(errno));
         return verdict;
     }
-    if (fstat64(fd.get(), &st) != 0 || !S_ISREG(st.st_mode)) {
+    if (fstat64(file->fd.get(), &st) != 0 || !S_ISREG(st.st_mode)) {
         LogRefusal(__LINE__, place, "not a regular file");
         return verdict;
     }
-    const std::string identity = PackageIdentity(st, place.build);
-    if (RememberedAsFailed(place, identity)) return verdict;
-    const PackageScan scan = ScanPackage(place, identity);
+    file->identity = PackageIdentity(st, place.build);
+    if (RememberedAsFailed(place, file->identity)) return verdict;
+    const PackageScan scan = ScanPackage(place, *file, st.st_size);
     if (scan.entries <= 0 || !FitsOnDisk(place, scan)) return verdict;
     verdict.worth = true;
     verdict.scan = scan;
+    verdict.file = std::move(file);
     return verdict;
 }
 
 bool IsHeldAgainstThePackage(FailureCause cause) { return cause == FailureCause::kPackage; }
 
-void RememberFailedPackage(const PackagePlace &place) {
-    struct stat64 st;
-    if (stat64(place.package.c_str(), &st) != 0) return;
-    FSReplaceFile(MemoPath(place), PackageIdentity(st, place.build));
+void RememberFailedPackage(const PackagePlace &place, const std::string &identity) {
+    if (!identity.empty()) FSReplaceFile(MemoPath(place), identity);
 }
 
 void ForgetFailedPackage(const PackagePlace &place) { FSRemove(MemoPath(place), false); }
@@ -138,13 +170,23 @@ unsigned long long ReserveFor(unsigned long long file_system_bytes) {
     return std::max(32 * kMiB, std::min(file_system_bytes / 100, 1024 * kMiB));
 }
 
+unsigned long long InodeReserveFor(unsigned long long file_system_inodes) {
+    return std::max(256ULL, std::min(file_system_inodes / 100, 65536ULL));
+}
+
 RoomVerdict CheckRoom(const PackageScan &scan, const FileSystemRoom &fs) {
     RoomVerdict room;
     if (fs.block == 0) return room;
-    room.files = static_cast<unsigned long long>(std::max(0LL, scan.bytes)) +
-                 static_cast<unsigned long long>(std::max(0, scan.entries)) * fs.block;
+    room.entries = static_cast<unsigned long long>(std::max(0, scan.entries));
+    room.files =
+        static_cast<unsigned long long>(std::max(0LL, scan.bytes)) + room.entries * fs.block;
     room.reserve = ReserveFor(fs.blocks * fs.block);
     room.free = fs.free * fs.block;
-    room.fits = room.files + room.reserve <= room.free;
+    room.inode_reserve = InodeReserveFor(fs.inodes);
+    room.free_inodes = fs.free_inodes;
+    if (room.files + room.reserve > room.free)
+        room.shortage = RoomVerdict::kBytes;
+    else if (fs.inodes != 0 && room.entries + room.inode_reserve > room.free_inodes)
+        room.shortage = RoomVerdict::kInodes;
     return room;
 }

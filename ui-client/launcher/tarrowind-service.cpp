@@ -1,8 +1,10 @@
 #include "tarrowind-service.h"
 
 #include <errno.h>
+#include <limits.h>
 #include <stdlib.h>
 #include <string.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <string>
@@ -68,6 +70,16 @@ ustring Service::GetRootTarrowindInstallPath() {
 
 ustring Service::GetRootTarrowindResourceInstallPath() {
     return GetRootTarrowindInstallPath() + "";
+}
+
+ustring Service::GetPackageReaderPath() {
+    char exe[PATH_MAX];
+    const ssize_t n = readlink("/proc/self/exe", exe, sizeof exe - 1);
+    if (n <= 0) return ustring();
+    const std::string program(exe, static_cast<size_t>(n));
+    const std::string dir = program.substr(0, program.rfind('/'));
+    const std::string root = dir.substr(0, dir.rfind('/'));
+    return ustring((root + "/bin/tarrowind-package-reader").c_str());
 }
 
 ustring Service::GetUserTarrowindInstallPath() {
@@ -210,6 +222,7 @@ PackagePlace Service::Place() const {
     place.user = GetUserTarrowindInstallPath();
     place.home = GetUserInstallPath();
     place.build = target_version.build_version;
+    place.reader = GetPackageReaderPath();
     return place;
 }
 
@@ -248,9 +261,10 @@ int Service::PrepareUserEnv(const PackageVerdict &verdict) {
     }
     const Start start = BeginUpgrade(PlanRecovery(ReadTreeState(app_dir)));
     if (!start.ok) return -1;
-    const ExtractResult result = ExtractDurably(verdict.scan);
-    if (result.rc == 0) return CommitUpgrade();
-    return RollBack(start.rollback, result.cause);
+    const std::string identity = verdict.file ? verdict.file->identity : std::string();
+    const ExtractResult result = ExtractDurably(verdict);
+    if (result.rc == 0) return CommitUpgrade(identity);
+    return RollBack(start.rollback, result.cause, identity);
 }
 
 Service::Start Service::BeginUpgrade(const RecoveryPlan &plan) {
@@ -275,9 +289,9 @@ Service::Start Service::BeginUpgrade(const RecoveryPlan &plan) {
     return start;
 }
 
-ExtractResult Service::ExtractDurably(const PackageScan &scan) {
+ExtractResult Service::ExtractDurably(const PackageVerdict &verdict) {
     const ustring &app_dir = per_user_install_path;
-    ExtractResult result = ExtractPackage(scan);
+    ExtractResult result = ExtractPackage(verdict);
     if (result.rc != 0) return result;
     // The new copy must be on disk before the old one may be deleted.
     if (FSSyncFileSystem(app_dir) != 0 || FSSyncDirectory(FSParentPath(app_dir)) != 0) {
@@ -290,7 +304,7 @@ ExtractResult Service::ExtractDurably(const PackageScan &scan) {
     return result;
 }
 
-int Service::CommitUpgrade() {
+int Service::CommitUpgrade(const std::string &identity) {
     const ustring &app_dir = per_user_install_path;
     RemoveMarker(app_dir);
     Logger::LogMsg(
@@ -300,15 +314,15 @@ int Service::CommitUpgrade() {
     // The new copy is complete: every backup name, also those of earlier
     // runs that stopped before their clean-up, holds debris.
     RemoveBackups(ExistingBackups(app_dir), false);
-    CheckInstalledBuild();
+    CheckInstalledBuild(identity);
     return 0;
 }
 
-int Service::RollBack(const Rollback &rollback, FailureCause cause) {
+int Service::RollBack(const Rollback &rollback, FailureCause cause, const std::string &identity) {
     const ustring &app_dir = per_user_install_path;
     // A package that failed on its own fails the same way at the next
     // login: it waits until it changes.
-    if (IsHeldAgainstThePackage(cause)) RememberFailedPackage(Place());
+    if (IsHeldAgainstThePackage(cause)) RememberFailedPackage(Place(), identity);
     if (rollback.copy.empty()) {
         Logger::LogMsg(Logger::L_ERR, kComponent,
                        "[ERROR] tarrowind-service(%d): Failed to extract package, and no old "
@@ -333,7 +347,7 @@ int Service::RollBack(const Rollback &rollback, FailureCause cause) {
     return -1;
 }
 
-void Service::CheckInstalledBuild() {
+void Service::CheckInstalledBuild(const std::string &identity) {
     if (target_version.build_version.empty()) return;
     VersionInfo installed;
     ReadVersionFile(per_user_install_path + "/INFO", installed);
@@ -348,10 +362,10 @@ void Service::CheckInstalledBuild() {
                    "system's version file says '%s'; it is not installed again until it changes\n",
                    __LINE__, Place().package.c_str(), installed.build_version.c_str(),
                    target_version.build_version.c_str());
-    RememberFailedPackage(Place());
+    RememberFailedPackage(Place(), identity);
 }
 
-ExtractResult Service::ExtractPackage(const PackageScan &scan) {
+ExtractResult Service::ExtractPackage(const PackageVerdict &verdict) {
     const ustring source = Place().package;
     const ustring target = GetUserTarrowindAppInstallPath();
     if (FSMKDir(target, true) < 0) {
@@ -368,7 +382,8 @@ ExtractResult Service::ExtractPackage(const PackageScan &scan) {
     Extractor extractor;
     extractor.SetSource(source);
     extractor.SetTarget(target);
-    return extractor.Extract(scan.entries > 0 ? &scan : nullptr);
+    if (verdict.file) extractor.SetSourceFile(verdict.file->fd.get());
+    return extractor.Extract(verdict.scan.entries > 0 ? &verdict.scan : nullptr);
 }
 
 void Service::RemoveAgedFolders() {

@@ -65,10 +65,10 @@ public:
     virtual void PreUpgrade() = 0;
     // Whether the per-user copy must be (re)installed.
     virtual bool IsNeedUpgrade() = 0;
-    // Unpacks the package into the per-user application directory, creating
-    // it first; `scan` is what checking the package found. The result says
+    // Unpacks the package file that `verdict` found worth installing into the
+    // per-user application directory, creating it first. The result says
     // whose fault a failure is; what was written stays.
-    virtual ExtractResult ExtractPackage(const PackageScan &scan);
+    virtual ExtractResult ExtractPackage(const PackageVerdict &verdict);
     // Read the "Version" section of the per-user / system-wide "INFO" file
     // into source_version / target_version. Absent keys leave their member
     // as it was.
@@ -103,6 +103,10 @@ public:
     static ustring GetRootTarrowindInstallPath();
     // Where the package archive, the system version file and the images are.
     static ustring GetRootTarrowindResourceInstallPath();
+    // The program that reads a package's headers under limits: bin/ of the
+    // installation that holds the running program (the build tree's for its
+    // tests), found by the program's own bytes.
+    static ustring GetPackageReaderPath();
     // <home>/.TarrowindBackup
     static ustring GetUserTarrowindInstallPath();
     // <home>/.TarrowindBackup/Tarrowind.app
@@ -129,7 +133,7 @@ private:
     // After a successful installation: when the new copy's build is not the
     // one the system's version file announces, the package is remembered
     // as failed (one WARNING line), else any such record is dropped.
-    void CheckInstalledBuild();
+    void CheckInstalledBuild(const std::string &identity);
     // The copy a failure puts back.
     struct Rollback {
         ustring copy;           // empty: nothing to put back
@@ -144,11 +148,11 @@ private:
     // marker written, the complete copy moved aside.
     Start BeginUpgrade(const RecoveryPlan &plan);
     // The extraction, made durable.
-    ExtractResult ExtractDurably(const PackageScan &scan);
+    ExtractResult ExtractDurably(const PackageVerdict &verdict);
     // The new copy is in place: the marker and every backup go. Returns 0.
-    int CommitUpgrade();
+    int CommitUpgrade(const std::string &identity);
     // Puts `rollback` back after a failure of `cause`. Returns -1.
-    int RollBack(const Rollback &rollback, FailureCause cause);
+    int RollBack(const Rollback &rollback, FailureCause cause, const std::string &identity);
 
     ustring root;
     bool upgrades_allowed;

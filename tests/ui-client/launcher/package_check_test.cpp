@@ -43,10 +43,10 @@ TEST(CheckRoom, TheReserveScalesWithTheFileSystemBetweenFloorAndCap) {
         fs.block = 4096;
         fs.blocks = row.file_system / 4096;
         fs.free = (files + row.reserve + 4095) / 4096;
-        EXPECT_TRUE(CheckRoom(scan, fs).fits) << "exactly enough";
+        EXPECT_TRUE(CheckRoom(scan, fs).fits()) << "exactly enough";
         fs.free -= 1;
         const RoomVerdict short_by_a_block = CheckRoom(scan, fs);
-        EXPECT_FALSE(short_by_a_block.fits);
+        EXPECT_FALSE(short_by_a_block.fits());
         EXPECT_EQ(files, short_by_a_block.files);
         EXPECT_EQ(row.reserve, short_by_a_block.reserve);
     }
@@ -65,6 +65,7 @@ PackagePlace PlaceOf(const ServiceTree &tree, const std::string &build) {
     place.user = tree.user().c_str();
     place.home = tree.home().c_str();
     place.build = build.c_str();
+    place.reader = Service::GetPackageReaderPath();
     return place;
 }
 
@@ -74,8 +75,9 @@ TEST(CheckPackage, TheMemoHoldsUntilThePackageOrTheAnnouncedBuildChanges) {
     ServiceTree tree;
     tree.MakePackage("3400");
     testing_support::MakeDirs(tree.user());
-    EXPECT_TRUE(CheckPackage(PlaceOf(tree, "3400")).worth);
-    RememberFailedPackage(PlaceOf(tree, "3400"));
+    const PackageVerdict first = CheckPackage(PlaceOf(tree, "3400"));
+    ASSERT_TRUE(first.worth);
+    RememberFailedPackage(PlaceOf(tree, "3400"), first.file->identity);
     EXPECT_FALSE(CheckPackage(PlaceOf(tree, "3400")).worth);
     EXPECT_TRUE(HasLogLine(tree.Log(), "[WARNING]", "tarrowind-service",
                            "package '" + tree.root() +

@@ -32,7 +32,7 @@ public:
     ScriptedService(const ServiceTree &tree, Outcome outcome)
         : LinuxService(Setup{tree.root().c_str(), true, nullptr}), outcome_(outcome) {}
 
-    ExtractResult ExtractPackage(const PackageScan &) override {
+    ExtractResult ExtractPackage(const PackageVerdict &) override {
         const std::string target = GetUserTarrowindAppInstallPath().c_str();
         ExtractResult result;
         if (outcome_ == Outcome::kSuccess) {

@@ -4,7 +4,6 @@
 #include <fcntl.h>
 #include <limits.h>
 #include <signal.h>
-#include <spawn.h>
 #include <stdlib.h>
 #include <string.h>
 #include <unistd.h>
@@ -18,13 +17,17 @@
 
 #include "file/file-op.h"
 #include "log.h"
+#include "process/child.h"
 #include "version_file.h"
-
-extern char **environ;
 
 namespace {
 
 const char kComponent[] = "service_debug";
+
+// How long the client's start script may take. It only starts the client in
+// the background: ten seconds is far more than it needs on a loaded machine,
+// and short enough that a login still ends within seconds when it hangs.
+const std::chrono::milliseconds kStartScriptLimit(10000);
 
 // The process id in the pid file's "pid" value as atol reads it (leading
 // white space, an optional "+", digits), or 0 when the value is not a usable
@@ -322,39 +325,30 @@ void LinuxService::PostUpgrade() { LaunchPerUserBin(); }
 
 int LinuxService::LaunchPerUserBin() {
     // Started by its bytes, program and argument apart, so that a home whose
-    // name is not UTF-8 or holds spaces works; the client gets the default
-    // action of every signal (the launcher catches SIGXFSZ) and no signal
-    // blocked.
+    // name is not UTF-8 or holds spaces works.
     const ustring script = per_user_install_path + "/package/start-stop";
     char *const argv[] = {const_cast<char *>(script.c_str()), const_cast<char *>("start"), nullptr};
-    posix_spawnattr_t attr;
-    posix_spawn_file_actions_t actions;
-    posix_spawnattr_init(&attr);
-    posix_spawn_file_actions_init(&actions);
-    sigset_t all, none;
-    sigfillset(&all);
-    sigemptyset(&none);
-    posix_spawnattr_setsigdefault(&attr, &all);
-    posix_spawnattr_setsigmask(&attr, &none);
-    posix_spawnattr_setflags(&attr, POSIX_SPAWN_SETSIGDEF | POSIX_SPAWN_SETSIGMASK);
-    posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
-    pid_t pid = 0;
-    const int rc = posix_spawn(&pid, script.c_str(), &actions, &attr, argv, environ);
-    posix_spawn_file_actions_destroy(&actions);
-    posix_spawnattr_destroy(&attr);
-    if (rc != 0) {
+    const StartedChild child = StartChild(argv, ChildStreams());
+    if (child.pid < 0) {
         Logger::LogMsg(Logger::L_WARNING, kComponent,
                        "[WARNING] linux/linux-service(%d): failed to run '%s': %s\n", __LINE__,
-                       script.c_str(), strerror(rc));
+                       script.c_str(), strerror(child.error));
         return 0;
     }
-    int status = 0;
-    while (waitpid(pid, &status, 0) < 0 && errno == EINTR) {
-    }
-    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) {
+    // The script starts the client in the background and returns; one that
+    // does not return within the bound is left running, so that the
+    // launcher still ends and gives the single-instance lock back.
+    const ChildExit exit = WaitForChild(child.pid, kStartScriptLimit);
+    if (!exit.ended) {
+        Logger::LogMsg(Logger::L_WARNING, kComponent,
+                       "[WARNING] linux/linux-service(%d): '%s start' has not returned after %d "
+                       "seconds; leaving it running\n",
+                       __LINE__, script.c_str(),
+                       static_cast<int>(kStartScriptLimit.count() / 1000));
+    } else if (!WIFEXITED(exit.status) || WEXITSTATUS(exit.status) != 0) {
         Logger::LogMsg(Logger::L_WARNING, kComponent,
                        "[WARNING] linux/linux-service(%d): '%s start' failed (status %d)\n",
-                       __LINE__, script.c_str(), status);
+                       __LINE__, script.c_str(), exit.status);
     }
     return 0;
 }

@@ -1,0 +1,97 @@
+#include "process/child.h"
+
+#include <errno.h>
+#include <fcntl.h>
+#include <signal.h>
+#include <spawn.h>
+#include <time.h>
+
+#include <algorithm>
+
+#include <sys/wait.h>
+
+extern char **environ;
+
+namespace {
+
+const std::chrono::milliseconds kProbeInterval(20);
+
+// posix_spawn's attributes and file actions, destroyed on every path.
+class SpawnSettings {
+public:
+    explicit SpawnSettings(const ChildStreams &streams) {
+        posix_spawnattr_init(&attr_);
+        posix_spawn_file_actions_init(&actions_);
+        sigset_t all, none;
+        sigfillset(&all);
+        sigemptyset(&none);
+        posix_spawnattr_setsigdefault(&attr_, &all);
+        posix_spawnattr_setsigmask(&attr_, &none);
+        posix_spawnattr_setflags(&attr_, POSIX_SPAWN_SETSIGDEF | POSIX_SPAWN_SETSIGMASK);
+        if (streams.in >= 0)
+            posix_spawn_file_actions_adddup2(&actions_, streams.in, 0);
+        else
+            posix_spawn_file_actions_addopen(&actions_, 0, "/dev/null", O_RDONLY, 0);
+        if (streams.out >= 0) posix_spawn_file_actions_adddup2(&actions_, streams.out, 1);
+        if (streams.err >= 0) posix_spawn_file_actions_adddup2(&actions_, streams.err, 2);
+    }
+    ~SpawnSettings() {
+        posix_spawn_file_actions_destroy(&actions_);
+        posix_spawnattr_destroy(&attr_);
+    }
+    SpawnSettings(const SpawnSettings &) = delete;
+    SpawnSettings &operator=(const SpawnSettings &) = delete;
+
+    const posix_spawnattr_t *attr() const { return &attr_; }
+    const posix_spawn_file_actions_t *actions() const { return &actions_; }
+
+private:
+    posix_spawnattr_t attr_;
+    posix_spawn_file_actions_t actions_;
+};
+
+}  // namespace
+
+StartedChild StartChild(char *const argv[], const ChildStreams &streams) {
+    const SpawnSettings settings(streams);
+    StartedChild child;
+    pid_t pid = -1;
+    const int rc = posix_spawn(&pid, argv[0], settings.actions(), settings.attr(), argv, environ);
+    if (rc != 0) {
+        child.error = rc;
+        return child;
+    }
+    child.pid = pid;
+    return child;
+}
+
+bool SleepTowards(std::chrono::steady_clock::time_point deadline) {
+    const auto now = std::chrono::steady_clock::now();
+    if (now >= deadline) return false;
+    const auto wait = std::min<std::chrono::steady_clock::duration>(kProbeInterval, deadline - now);
+    const auto ns = std::chrono::duration_cast<std::chrono::nanoseconds>(wait).count();
+    struct timespec pause = {static_cast<time_t>(ns / 1000000000),
+                             static_cast<long>(ns % 1000000000)};
+    while (nanosleep(&pause, &pause) != 0 && errno == EINTR) {
+    }
+    return true;
+}
+
+ChildExit WaitForChild(pid_t pid, std::chrono::milliseconds limit) {
+    const auto deadline = std::chrono::steady_clock::now() + limit;
+    ChildExit exit;
+    for (;;) {
+        const pid_t rc = waitpid(pid, &exit.status, WNOHANG);
+        if (rc == pid) {
+            exit.ended = true;
+            return exit;
+        }
+        // Reaped elsewhere, or not a child of this process: nothing to wait for.
+        if (rc < 0 && errno != EINTR) {
+            exit.ended = true;
+            exit.status = -1;
+            return exit;
+        }
+        if (rc == 0 && !SleepTowards(deadline)) return exit;
+    }
+}

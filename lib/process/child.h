@@ -1,0 +1,45 @@
+#ifndef LIB_PROCESS_CHILD_H
+#define LIB_PROCESS_CHILD_H
+
+#include <sys/types.h>
+
+#include <chrono>
+
+// Programs the launcher starts, and bounded waits for them to end.
+
+// Where a started program's standard streams go.
+struct ChildStreams {
+    int in = -1;   // a descriptor of the caller's; -1: /dev/null
+    int out = -1;  // a descriptor of the caller's; -1: the caller's own
+    int err = -1;  // a descriptor of the caller's; -1: the caller's own
+};
+
+// A started program, or why it could not be started.
+struct StartedChild {
+    pid_t pid = -1;  // -1 when not started
+    int error = 0;   // posix_spawn's error when not started
+};
+
+// Starts the program `argv[0]` by its bytes (no search, no shell), with the
+// caller's environment, the default action of every signal and no signal
+// blocked (the launcher catches some that its children must not inherit
+// caught). Other descriptors reach the program only if they lack
+// close-on-exec.
+StartedChild StartChild(char *const argv[], const ChildStreams &streams);
+
+// How waiting for a child ended.
+struct ChildExit {
+    bool ended = false;  // false: still running when the time was up
+    int status = 0;      // waitpid's status once ended; -1 when another reaped it
+};
+
+// Waits at most `limit` for the child `pid` to end and reaps it, noticing its
+// end within about 20 ms. A child that outlives the limit is left running
+// and unreaped.
+ChildExit WaitForChild(pid_t pid, std::chrono::milliseconds limit);
+
+// Sleeps one probe interval (20 ms) or until `deadline`, whichever is sooner;
+// false once the deadline has passed.
+bool SleepTowards(std::chrono::steady_clock::time_point deadline);
+
+#endif
