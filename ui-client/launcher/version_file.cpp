@@ -3,8 +3,18 @@
 #include <errno.h>
 #include <limits.h>
 #include <stdlib.h>
+#include <string.h>
+#include <sys/mman.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
+#include <atomic>
 #include <string>
+
+#include <QSettings>
+#include <QString>
+
+#include "file/scoped.h"
 
 #include "log.h"
 
@@ -15,43 +25,42 @@ const char kComponent[] = "service_debug";
 // The most of a version file that is read: it holds a few short lines.
 const size_t kMaxVersionFileBytes = 64 * 1024;
 
-std::string Trimmed(const std::string &s) {
-    const size_t first = s.find_first_not_of(" \t");
-    if (first == std::string::npos) return std::string();
-    return s.substr(first, s.find_last_not_of(" \t") - first + 1);
-}
-
-// A value of an INI line as the toolkit's INI reader gives a plain value:
-// trimmed, without its double quotes, and ending at a ";" comment outside
-// them.
-std::string IniValue(const std::string &raw) {
-    std::string value;
-    bool quoted = false;
-    for (const char c : raw) {
-        if (c == '"') {
-            quoted = !quoted;
-        } else if (c == ';' && !quoted) {
-            break;
-        } else {
-            value += c;
-        }
+// A memory file holding `bytes`, whose modification time no earlier one of
+// this process had. The toolkit caches what it parsed of an INI file by the
+// file's name and parses it again only when its size or time changed; every
+// version file is handed over as /proc/self/fd/<n>, a name that comes back
+// with every descriptor numbered alike.
+// Returns its descriptor, or -1 with errno.
+int MemoryFileOf(const std::string &bytes) {
+    static std::atomic<long long> serial{0};
+    ScopedFd fd(memfd_create("version-file", MFD_CLOEXEC));
+    if (!fd.valid()) return -1;
+    for (size_t done = 0; done < bytes.size();) {
+        const ssize_t n = write(fd.get(), bytes.data() + done, bytes.size() - done);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) return -1;
+        done += static_cast<size_t>(n);
     }
-    return raw.find('"') == std::string::npos ? Trimmed(value) : value;
+    const struct timespec times[2] = {{0, UTIME_OMIT}, {static_cast<time_t>(++serial), 0}};
+    if (futimens(fd.get(), times) != 0) return -1;
+    return fd.release();
 }
 
-// Sets the member of `info` that `key` names, if any.
-void SetVersionField(const std::string &key, const std::string &raw, Service::VersionInfo &info) {
+// Sets the members of `info` whose keys the "Version" group of `settings` holds.
+void SetVersionFields(const QSettings &settings, Service::VersionInfo &info) {
     const struct {
         const char *key;
         ustring Service::VersionInfo::*member;
     } fields[] = {
-        {"major_version", &Service::VersionInfo::major_version},
-        {"minor_version", &Service::VersionInfo::minor_version},
-        {"build_version", &Service::VersionInfo::build_version},
-        {"icon_overlay_version", &Service::VersionInfo::icon_overlay_version},
+        {"Version/major_version", &Service::VersionInfo::major_version},
+        {"Version/minor_version", &Service::VersionInfo::minor_version},
+        {"Version/build_version", &Service::VersionInfo::build_version},
+        {"Version/icon_overlay_version", &Service::VersionInfo::icon_overlay_version},
     };
-    for (const auto &f : fields)
-        if (key == f.key) info.*f.member = ustring(IniValue(raw).c_str());
+    for (const auto &f : fields) {
+        if (settings.contains(f.key))
+            info.*f.member = ustring(settings.value(f.key).toString().toUtf8().constData());
+    }
 }
 
 }  // namespace
@@ -68,25 +77,21 @@ SmallFile ReadSmallFileNoted(const ustring &path, size_t limit, bool follow_link
 }
 
 void ReadVersionFile(const ustring &path, Service::VersionInfo &info) {
-    SmallFile file = ReadSmallFileNoted(path, kMaxVersionFileBytes, true);
+    const SmallFile file = ReadSmallFileNoted(path, kMaxVersionFileBytes, true);
     if (file.status != SmallFile::kRead) return;
-    std::string &text = file.text;
-    if (text.compare(0, 3, "\xEF\xBB\xBF") == 0) text.erase(0, 3);
-    bool in_section = false;
-    for (size_t at = 0; at < text.size();) {
-        size_t eol = text.find_first_of("\r\n", at);
-        if (eol == std::string::npos) eol = text.size();
-        const std::string line = Trimmed(text.substr(at, eol - at));
-        at = eol + 1;
-        if (line.empty() || line[0] == ';' || line[0] == '#') continue;
-        if (line[0] == '[') {
-            in_section = line == "[Version]";
-            continue;
-        }
-        const size_t eq = line.find('=');
-        if (in_section && eq != std::string::npos)
-            SetVersionField(Trimmed(line.substr(0, eq)), line.substr(eq + 1), info);
+    // The bytes read are handed to the toolkit's INI reader, so that the
+    // file is read as the toolkit reads it, under a name of plain ASCII
+    // whatever bytes the home's name holds.
+    const ScopedFd memory(MemoryFileOf(file.text));
+    if (!memory.valid()) {
+        Logger::LogMsg(Logger::L_WARNING, kComponent,
+                       "[WARNING] tarrowind-service(%d): cannot read '%s': %s\n", __LINE__,
+                       path.c_str(), strerror(errno));
+        return;
     }
+    const QSettings settings(QStringLiteral("/proc/self/fd/%1").arg(memory.get()),
+                             QSettings::IniFormat);
+    SetVersionFields(settings, info);
 }
 
 int BuildNumber(const ustring &text) {

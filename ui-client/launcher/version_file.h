@@ -7,12 +7,12 @@
 #include "tarrowind-service.h"
 #include "ustring/ustring.h"
 
-// Reads the "Version" section of the INI file at `path` into `info`, as the
-// toolkit's INI reader reads plain values: trimmed, double quotes taken off,
-// a ";" comment outside quotes cut, a leading BOM skipped. Keys that are
-// absent leave their member unchanged. The file is read by its bytes, so a
-// home directory whose name is not UTF-8 is read where it is; only a regular
-// file is read, and only its first 64 KiB.
+// Reads the "Version" section of the INI file at `path` into `info` with the
+// toolkit's own INI reader (escapes, line continuations, percent-encoded
+// keys, lists and all). Keys that are absent leave their member unchanged.
+// The file is opened by its bytes, so a home directory whose name is not
+// UTF-8 is read where it is; only a regular file is read, without blocking,
+// and only its first 64 KiB, which the reader is given from memory.
 void ReadVersionFile(const ustring &path, Service::VersionInfo &info);
 
 // A build number as atoi reads it (leading white space, optional sign,

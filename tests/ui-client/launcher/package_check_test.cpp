@@ -52,6 +52,41 @@ TEST(CheckRoom, TheReserveScalesWithTheFileSystemBetweenFloorAndCap) {
     }
 }
 
+// Inodes kept beyond the new copy's: 1 % of the file system's between 256
+// and 65,536; none asked of a file system without a fixed number.
+TEST(CheckRoom, InodesAreCheckedWithTheirOwnReserveAfterTheBytes) {
+    const struct {
+        unsigned long long inodes;
+        unsigned long long reserve;
+    } rows[] = {{1500, 256}, {25600, 256}, {100000, 1000}, {6553600, 65536}, {100000000, 65536}};
+    PackageScan scan;
+    scan.entries = 900;
+    scan.bytes = kMiB;
+    FileSystemRoom fs;
+    fs.block = 4096;
+    fs.blocks = 10 * kGiB / 4096;
+    fs.free = fs.blocks;
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.inodes);
+        EXPECT_EQ(row.reserve, InodeReserveFor(row.inodes));
+        fs.inodes = row.inodes;
+        fs.free_inodes = 900 + row.reserve;
+        EXPECT_TRUE(CheckRoom(scan, fs).fits()) << "exactly enough";
+        fs.free_inodes -= 1;
+        const RoomVerdict short_by_one = CheckRoom(scan, fs);
+        EXPECT_EQ(RoomVerdict::kInodes, short_by_one.shortage);
+        EXPECT_EQ(900u, short_by_one.entries);
+        EXPECT_EQ(row.reserve, short_by_one.inode_reserve);
+        EXPECT_EQ(899 + row.reserve, short_by_one.free_inodes);
+        fs.free = 1;
+        EXPECT_EQ(RoomVerdict::kBytes, CheckRoom(scan, fs).shortage) << "bytes come first";
+        fs.free = fs.blocks;
+    }
+    fs.inodes = 0;
+    fs.free_inodes = 0;
+    EXPECT_TRUE(CheckRoom(scan, fs).fits()) << "no fixed number of inodes";
+}
+
 TEST(IsHeldAgainstThePackage, OnlyThePackagesOwnFaults) {
     EXPECT_FALSE(IsHeldAgainstThePackage(FailureCause::kNone));
     EXPECT_TRUE(IsHeldAgainstThePackage(FailureCause::kPackage));

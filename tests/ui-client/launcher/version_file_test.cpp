@@ -5,6 +5,8 @@
 #include <cstdio>
 #include <string>
 
+#include <QSettings>
+#include <QString>
 #include <gtest/gtest.h>
 
 #include "service_tree.h"
@@ -117,6 +119,55 @@ TEST(ReadVersionFile, OnlyARegularFileIsRead) {
     EXPECT_EQ(std::string("kept"), info.build_version.c_str());
     EXPECT_TRUE(HasLogLine(tree.Log(), "[NOTE]", "tarrowind-service",
                            "'" + fifo + "' is not a regular file, treating it as absent"));
+}
+
+// Version files read as the toolkit's own INI reader reads them from their
+// path. Rows of one size follow each other, as a reader that kept what it
+// parsed of an earlier file would then give the earlier build.
+TEST(ReadVersionFile, ReadsWhatTheToolkitReads) {
+    const struct {
+        const char *text;
+        const char *build;  // what both give; null: not checked beyond equality
+    } rows[] = {
+        {"[Version]\nbuild_version=3320\n", "3320"},
+        {"[Version]\nbuild_version=3321\n", "3321"},
+        {"[Version]\nbuild_version=33\\\n20\n", "3320"},
+        {"[Version]\nbuild%5Fversion=3320\n", "3320"},
+        {"[Version]\nbuild_version=\\x263a\n", nullptr},
+        {"[Version]\nbuild_version=3320,3321\n", ""},
+        {"[Version]\nbuild_version=a \"b\" c\n", nullptr},
+        {"[Version]\nbuild_version=\"3320\"\n", "3320"},
+        {"[Version]\nbuild_version = 3320 ; old\n", "3320"},
+        {"\xEF\xBB\xBF[Version]\r\nbuild_version=3320\r\n", "3320"},
+        {"build_version=9000\n[Version]\nmajor_version=3\n", nullptr},
+        {"[Version]\nbuild_version=1\n[Other]\nbuild_version=2\n[Version]\nminor_version=4\n", "1"},
+        {"[Version]\nbuild_version=\n", ""},
+        {"[version]\nbuild_version=3320\n", nullptr},
+        {"[Version]\nmajor_version=3\nminor_version=1\nbuild_version=3320\n"
+         "icon_overlay_version=8\n",
+         "3320"},
+    };
+    const testing_support::TempDir dir;
+    int n = 0;
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.text);
+        // A file of its own for the toolkit, which keeps what it parsed by name.
+        const std::string path = dir.sub("INFO" + std::to_string(n++));
+        WriteFile(path, row.text);
+        Service::VersionInfo info;
+        ReadVersionFile(path.c_str(), info);
+        const QSettings reference(QString::fromStdString(path), QSettings::IniFormat);
+        const auto expected = [&](const char *key) {
+            return reference.value(QString("Version/") + key).toString().toStdString();
+        };
+        EXPECT_EQ(expected("major_version"), info.major_version.c_str());
+        EXPECT_EQ(expected("minor_version"), info.minor_version.c_str());
+        EXPECT_EQ(expected("build_version"), info.build_version.c_str());
+        EXPECT_EQ(expected("icon_overlay_version"), info.icon_overlay_version.c_str());
+        if (row.build) {
+            EXPECT_EQ(row.build, std::string(info.build_version.c_str()));
+        }
+    }
 }
 
 }  // namespace
