@@ -384,6 +384,24 @@ TEST_F(LauncherE2eTest, UnwritableHomeRunsWithoutALog) {
     EXPECT_NE(std::string::npos, r.err.find("start-stop': Not a directory")) << r.err;
 }
 
+// Writes the package of hostile_packages.py's `kind` in place of the
+// installation's package, which announces build 1001.
+void WriteHostilePackage(LauncherInstall &i, const std::string &kind) {
+    i.RepackPackage("1001");
+    i.Shell(std::string("python3 '") + HOSTILE_PACKAGES + "' " + kind +
+            " \"$R/package/tarrowind.qpk\" \"$A\" \"$T\"");
+}
+
+// A package that takes a while to extract (128 MiB of zeros, then many small
+// files), cut off before its end.
+void WriteDamagedPackageOfManyFiles(LauncherInstall &i) {
+    std::vector<ArchiveEntry> files = {FileEntry("share/big", std::string(128 << 20, '\0'))};
+    for (int n = 0; n < 3000; ++n)
+        files.push_back(FileEntry("share/f" + std::to_string(n), std::string(512, 'a' + n % 26)));
+    i.RepackPackage("1001", "", files);
+    i.Shell("P=\"$R/package/tarrowind.qpk\"; truncate -s $(($(stat -c %s \"$P\") * 7 / 8)) \"$P\"");
+}
+
 // A package that cannot be installed is never a reason to stop the running
 // client: one that cannot be read is not started on, and one that failed on
 // its own is tried once and then left alone, with one WARNING per login,
@@ -468,6 +486,10 @@ INSTANTIATE_TEST_SUITE_P(
             },
             false, "cannot be installed: not a regular file",
             "cannot be installed: not a regular file"},
+        PackageRow{"ReadingNeverEnds",
+                   [](LauncherInstall &i) { WriteHostilePackage(i, "endless_bzip2"); }, false,
+                   "cannot be installed: reading it ",
+                   "failed to install before and has not changed since"},
         PackageRow{"BuildOtherThanTheSystemSays",
                    [](LauncherInstall &i) {
                        i.RepackPackage("1001");
@@ -493,7 +515,7 @@ struct StrandRow {
     std::vector<std::string> wrapper;  // the launcher runs under this command
     const char *build;                 // in the copy afterwards; null: no copy at all
     const char *log;                   // the log's one line holds this; "": empty log
-    std::function<void(const LauncherInstall &)> check = nullptr;
+    std::function<void(LauncherInstall &)> check = nullptr;
     bool as_root = false;  // root, with a home of the unprivileged user
 };
 
@@ -721,6 +743,59 @@ INSTANTIATE_TEST_SUITE_P(
                   }},
         StrandRow{
             "RootWithTheHomeOfAUser", "home", false, nullptr, {}, {}, nullptr, "", nullptr, true},
+        StrandRow{"PackageReadingNeverEnds",
+                  "home",
+                  true,
+                  [](LauncherInstall &i) { WriteHostilePackage(i, "endless_bzip2"); },
+                  {},
+                  {},
+                  "1000",
+                  "cannot be installed: reading it ",
+                  [](const LauncherInstall &i) {
+                      EXPECT_TRUE(PathExists(i.user() + "/.failed-package"));
+                  }},
+        StrandRow{"StartScriptNeverReturns",
+                  "home",
+                  true,
+                  [](LauncherInstall &i) {
+                      i.Shell("cp \"$A/package/start-stop\" \"$A/package/start-stop.real\"");
+                      i.SetUserStartScript("#!/bin/sh\n\"$0.real\" \"$@\"\nexec sleep 3600\n");
+                  },
+                  {},
+                  {},
+                  "1000",
+                  "start' has not returned after 10 seconds; leaving it running\n",
+                  [](LauncherInstall &i) {
+                      i.RepackPackage("1001");
+                      EXPECT_EQ("exit 0", i.Run().status);
+                      EXPECT_NE(std::string::npos,
+                                ReadHead(i.app() + "/INFO", 4096).find("build_version=1001"));
+                  }},
+        // The package is replaced by a good one while the damaged one is
+        // being extracted: only the damaged one is remembered as failed.
+        StrandRow{"PackageSwappedDuringAFailedUpgrade",
+                  "home",
+                  true,
+                  [](LauncherInstall &i) {
+                      i.RepackPackage("1001");
+                      i.Shell(
+                          "cp \"$R/package/tarrowind.qpk\" \"$H/good.qpk\" && "
+                          "chmod 777 \"$R/package\"");
+                      WriteDamagedPackageOfManyFiles(i);
+                  },
+                  {},
+                  {"sh", "-c",
+                   "for l; do :; done; (while [ ! -e \"$HOME/.TarrowindBackup/Tarrowind.app."
+                   "incomplete\" ]; do sleep 0.005; done; mv \"$HOME/good.qpk\" "
+                   "\"${l%/bin/*}/package/tarrowind.qpk\") & exec \"$@\"",
+                   "wrapper"},
+                  "1000",
+                  kUpgradeFailed,
+                  [](LauncherInstall &i) {
+                      EXPECT_EQ("exit 0", i.Run().status);
+                      EXPECT_NE(std::string::npos,
+                                ReadHead(i.app() + "/INFO", 4096).find("build_version=1001"));
+                  }},
         StrandRow{"NoLockCanBeTaken",
                   "home",
                   true,

@@ -121,14 +121,15 @@ std::vector<std::string> SpecialFiles(const std::string &dir) {
     return found;
 }
 
-ScopedTmpfs::ScopedTmpfs(const std::string &dir, const std::string &size)
+ScopedTmpfs::ScopedTmpfs(const std::string &dir, const std::string &size, const std::string &inodes)
     : dir_(dir), mounted_(false) {
     // Once per process: a mount namespace of its own whose mounts do not
     // propagate back to the system's.
     static const bool private_namespace =
         unshare(CLONE_NEWNS) == 0 && mount("none", "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0;
     (void)private_namespace;
-    const std::string options = "size=" + size + ",mode=0755";
+    const std::string options =
+        "size=" + size + ",mode=0755" + (inodes.empty() ? "" : ",nr_inodes=" + inodes);
     if (mount("tmpfs", dir.c_str(), "tmpfs", MS_NOSUID | MS_NODEV, options.c_str()) == 0)
         mounted_ = true;
     else

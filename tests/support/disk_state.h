@@ -35,8 +35,9 @@ std::vector<std::string> SpecialFiles(const std::string &dir);
 // started afterwards do.
 class ScopedTmpfs {
 public:
-    // `size` as mount(8) takes it ("2m").
-    ScopedTmpfs(const std::string &dir, const std::string &size);
+    // `size` as mount(8) takes it ("2m"); `inodes`: how many it holds, or
+    // empty for the default.
+    ScopedTmpfs(const std::string &dir, const std::string &size, const std::string &inodes = "");
     ~ScopedTmpfs();
     ScopedTmpfs(const ScopedTmpfs &) = delete;
     ScopedTmpfs &operator=(const ScopedTmpfs &) = delete;
