@@ -82,6 +82,16 @@ def main():
         ratio_row("  launcher first install / (bsdtar -tf + -xf + syncfs)", first, txs)
         ratio_row("  launcher first install / bsdtar -xf", first, x)
 
+    checks = sorted(glob.glob(os.path.join(results, "check-*.json")))
+    if checks:
+        rows.append(("**Checking pass (headers read once)**", "", "", "", ""))
+    for path in checks:
+        name = os.path.basename(path)[len("check-"):-len(".json")]
+        r = hyperfine(path)
+        time_row("  %s, in the launcher's process, before (ms)" % name, r["in-process"], "ms")
+        time_row("  %s, in the reader program, after (ms)" % name, r["reader"], "ms")
+        ratio_row("  %s, after / before" % name, r["reader"], r["in-process"])
+
     starts = []
     for path in glob.glob(os.path.join(results, "client-start.*")):
         with open(path) as f:
