@@ -43,6 +43,15 @@ CloseRequestFilter &GetCloseRequestFilter() {
     return filter;
 }
 
+// The dialog's width at the standard 96 dpi. Desktops scaled to 125 %, 150 %
+// or 200 % give X11 programs a logical DPI of 120, 144 or 192 (Xft.dpi): the
+// fonts grow with it, so the width must too, or the translated status lines
+// are cut off at both ends. Under the toolkit's own scaling
+// (QT_SCALE_FACTOR) the logical DPI stays 96 and the pixels scale instead.
+const int kWidthAt96Dpi = 400;
+
+int ScaledToDpi(int pixels, int dpi) { return (pixels * dpi + 48) / 96; }
+
 }  // namespace
 
 ProcessingProgressDialog::ProcessingProgressDialog() : QProgressDialog(nullptr, Qt::WindowFlags()) {
@@ -66,9 +75,14 @@ ProcessingProgressDialog::ProcessingProgressDialog() : QProgressDialog(nullptr, 
     setMinimumDuration(INT_MAX);
     setLabelText(StrTable::LoadStr(StrTable::desc_trwd_env_preparing));
     setFont(font);
-    setFixedWidth(400);
-    setModal(true);
-    setWindowModality(Qt::WindowModal);
+    setFixedWidth(ScaledToDpi(kWidthAt96Dpi, logicalDpiX()));
+    // Shown without taking the keyboard from the window the user is typing
+    // in: the window manager is told so (a user time of 0), and the dialog
+    // is not modal, since the toolkit activates a modal window itself when
+    // it maps it. With no other window of the launcher to block, modality
+    // would do nothing else.
+    setAttribute(Qt::WA_ShowWithoutActivating);
+    setWindowModality(Qt::NonModal);
     setStyleSheet(" QProgressDialog { background-color: WhiteSmoke; \n  vertical-align: middle } ");
 }
 

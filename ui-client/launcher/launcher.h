@@ -8,7 +8,8 @@
 
 #include "tarrowind-service.h"
 
-// The launcher's only window: a fixed-width, window-modal progress dialog
+// The launcher's only window: a progress dialog, as wide as the screen's
+// logical DPI asks (400 pixels at 96 dpi), shown without being activated,
 // with one status line and a percentage bar (range 0 to 100). It is built
 // hidden and never shows itself: the owner shows and hides it explicitly.
 // Main thread only.
