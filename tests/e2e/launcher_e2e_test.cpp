@@ -805,4 +805,33 @@ TEST_F(LauncherDisplayTest, UpgradeShowsTheDialogUntilTheSequenceIsDone) {
     EXPECT_EQ("", install_.Log());
 }
 
+// The dialog appears while the user types in another window: the keyboard
+// stays there.
+TEST_F(LauncherDisplayTest, UpgradeLeavesTheKeyboardWhereItWas) {
+    if (RunCommand("command -v xdotool >/dev/null && command -v xmessage >/dev/null") != 0)
+        GTEST_SKIP() << "needs xdotool (Debian package xdotool) and xmessage (x11-utils)";
+    const std::string xdotool = "DISPLAY=" + xvfb_->display() + " xdotool ";
+    ChildProcess typing("xmessage",
+                        {"xmessage", "-display", xvfb_->display(), "-title", "Typing", "here"}, {},
+                        "", "");
+    std::string window;
+    ASSERT_EQ(0, RunCommand(xdotool + "search --sync --onlyvisible --name '^Typing$'", &window));
+    ASSERT_EQ(0, RunCommand(xdotool + "windowfocus --sync " + window));
+    const auto focus = [&] {
+        std::string id;
+        RunCommand(xdotool + "getwindowfocus", &id);
+        return id;
+    };
+    ASSERT_EQ(window, focus());
+
+    std::unique_ptr<ChildProcess> launcher;
+    ASSERT_NE("", StartBlockedUpgrade(&launcher)) << launcher->Errors();
+    // A window activated when mapped has the focus a moment later.
+    WaitUntil([&] { return focus() != window; }, 2000);
+    EXPECT_EQ(window, focus());
+    Release();
+    ASSERT_TRUE(launcher->Wait(kTimeoutMs));
+    EXPECT_EQ("exit 0", launcher->StatusText()) << launcher->Errors();
+}
+
 }  // namespace
