@@ -181,6 +181,33 @@ TEST_F(LauncherE2eTest, UpgradeStopsTheRunningClientAndStartsTheNewOne) {
     EXPECT_TRUE(LauncherInstall::StopClient(new_client));
 }
 
+// Asked from a terminal, the launcher answers on standard output and touches
+// nothing: no copy, no log, no client. Any other argument is ignored, as the
+// desktop's are.
+TEST_F(LauncherE2eTest, HelpAndVersionAnswerWithoutTouchingAnything) {
+    const struct {
+        std::string argument;
+        std::string out_begins;
+        bool runs;
+    } rows[] = {
+        {"--help", "Usage: tarrowind-launcher [--help | --version]\n", false},
+        {"--version", "tarrowind-launcher " LAUNCHER_VERSION "\n", false},
+        {"--verbose", LibPathLine(), true},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.argument);
+        ChildProcess child(install_.launcher(), {install_.launcher(), row.argument},
+                           install_.Environment(), install_.scratch("out"),
+                           install_.scratch("err"));
+        ASSERT_TRUE(child.Wait(kTimeoutMs));
+        EXPECT_EQ("exit 0", child.StatusText()) << child.Errors();
+        EXPECT_EQ(0u, child.Output().find(row.out_begins)) << child.Output();
+        EXPECT_EQ(row.runs, PathExists(install_.app() + "/INFO"));
+        EXPECT_EQ(row.runs, PathExists(install_.user() + "/log"));
+    }
+    EXPECT_TRUE(LauncherInstall::StopClient(install_.WaitForClient()));
+}
+
 // Regression: a package with names outside ASCII failed to install in a
 // session without a UTF-8 locale, and was then refused in every session.
 TEST_F(LauncherE2eTest, NamesOutsideAsciiInstallWhateverTheSessionsLocale) {

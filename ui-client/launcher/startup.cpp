@@ -22,6 +22,7 @@
 #include <QTranslator>
 
 #include "VeltLocale.h"
+#include "command_line.h"
 #include "file/file-op.h"
 #include "launcher.h"
 #include "linux/linux-service.h"
@@ -142,6 +143,12 @@ QString getCurrentLanguageFileName() {
 }  // namespace
 
 int RunLauncher(int argc, char **argv, const StartupHooks &hooks) {
+    // Asked from a terminal: answered before anything is touched.
+    const CommandLineRequest request = ReadCommandLine(argc, argv);
+    if (request != CommandLineRequest::kRun) {
+        fputs(RequestText(request).c_str(), stdout);
+        return 0;
+    }
     CatchFileSizeLimit();
     initialize_resources(argv[0]);
     const ustring home = Service::GetUserInstallPath();
