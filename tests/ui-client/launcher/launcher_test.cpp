@@ -135,7 +135,9 @@ TEST(ProcessingProgressDialogTest, ShownTextsFitInEveryLanguage) {
             QCoreApplication::removeTranslator(&translator);
 
             ProcessingProgressDialog dialog;
-            if (dpi) ASSERT_EQ(atoi(dpi), dialog.logicalDpiX());
+            if (dpi) {
+                ASSERT_EQ(atoi(dpi), dialog.logicalDpiX());
+            }
             dialog.setFont(QFont("DejaVu Sans", 13));
             dialog.setLabelText(text);
             dialog.show();
