@@ -22,6 +22,7 @@
 #include "launcher_install.h"
 #include "log_lines.h"
 #include "disk_state.h"
+#include "system_log.h"
 #include "test_support.h"
 #include "x_display.h"
 
@@ -47,6 +48,7 @@ using testing_support::ProcessExecutable;
 using testing_support::ReadFile;
 using testing_support::ReadHead;
 using testing_support::RunCommand;
+using testing_support::SystemLogSocket;
 using testing_support::TreeSnapshot;
 using testing_support::WaitForFile;
 using testing_support::WaitForText;
@@ -761,6 +763,87 @@ INSTANTIATE_TEST_SUITE_P(
                   "1000",
                   "starting the client without upgrading it\n"}),
     [](const ::testing::TestParamInfo<StrandRow> &info) { return std::string(info.param.name); });
+
+// A run that falls short of its work sends one line to the system log, which
+// the administrator reads; one that does its work sends nothing. The
+// launcher reaches a stand-in socket as /dev/log.
+struct SummaryRow {
+    const char *name;
+    std::function<void(LauncherInstall &)> setup;
+    const char *priority;  // "<11>" error, "<12>" warning; "": nothing is sent
+    const char *text;
+    std::function<std::string(const LauncherInstall &)> inside = nullptr;  // in the namespace
+};
+
+void PrintTo(const SummaryRow &row, std::ostream *os) { *os << row.name; }
+
+class SystemLogSummaryTest : public ::testing::TestWithParam<SummaryRow> {};
+
+TEST_P(SystemLogSummaryTest, OneLineForARunThatFellShort) {
+    const SummaryRow &row = GetParam();
+    const std::string missing = SystemLogSocket::Missing();
+    if (!missing.empty()) GTEST_SKIP() << "a stand-in for /dev/log needs " << missing;
+    LauncherInstall install;
+    install.RunUnprivileged();
+    ASSERT_EQ("exit 0", install.Run().status);
+    ASSERT_TRUE(LauncherInstall::StopClient(install.WaitForClient()));
+    row.setup(install);
+    SystemLogSocket system_log(install.scratch("syslog"));
+    install.SetWrapper(system_log.Wrapper(row.inside ? row.inside(install) : ""));
+
+    const LauncherInstall::Result r = install.Run();
+    EXPECT_EQ("exit 0", r.status) << r.err;
+    const std::vector<std::string> messages = system_log.Messages();
+    if (!*row.priority) {
+        EXPECT_EQ(std::vector<std::string>{}, messages);
+        return;
+    }
+    ASSERT_EQ(1u, messages.size()) << r.err;
+    EXPECT_EQ(0u, messages[0].find(row.priority)) << messages[0];
+    EXPECT_NE(std::string::npos, messages[0].find(" tarrowind-launcher[")) << messages[0];
+    EXPECT_NE(std::string::npos,
+              messages[0].find("]: " + std::string(row.text) + "; uid 65534, details in " +
+                               install.user() + "/log/launcher.log"))
+        << messages[0];
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, SystemLogSummaryTest,
+    ::testing::Values(
+        SummaryRow{"Upgraded", [](LauncherInstall &i) { i.RepackPackage("1001"); }, "", ""},
+        SummaryRow{"UpgradeFailed",
+                   [](LauncherInstall &i) {
+                       i.RepackPackage("1001");
+                       i.Shell(
+                           "P=\"$R/package/tarrowind.qpk\"; truncate -s $(($(stat -c %s "
+                           "\"$P\") / 2)) \"$P\"");
+                   },
+                   "<11>",
+                   "the upgrade of the user's copy failed: installed build 1000, package build "
+                   "1001"},
+        SummaryRow{"PackageRefused",
+                   [](LauncherInstall &i) {
+                       i.RepackPackage("1001");
+                       i.Shell("rm \"$R/package/tarrowind.qpk\"");
+                   },
+                   "<12>",
+                   "the package was not installed: installed build 1000, package build 1001"},
+        SummaryRow{"NoRoom", [](LauncherInstall &) {}, "<12>",
+                   "the package was not installed: installed build none, package build 1000",
+                   [](const LauncherInstall &i) {
+                       return "mount -t tmpfs -o size=16m,uid=65534,gid=65534 tmpfs " +
+                              testing_support::Quote(i.user());
+                   }},
+        SummaryRow{"NoLock",
+                   [](LauncherInstall &i) {
+                       i.Shell(
+                           "for f in \"$U\"/.launcher-*.lock; do rm \"$f\" && mkdir \"$f\"; done");
+                       i.RepackPackage("1001");
+                   },
+                   "<12>",
+                   "no upgrade was tried without the single-instance lock: installed build 1000, "
+                   "package build 1001"}),
+    [](const ::testing::TestParamInfo<SummaryRow> &info) { return std::string(info.param.name); });
 
 // Runs under a private Xvfb, where the launcher's windows can be watched.
 class LauncherDisplayTest : public LauncherE2eTest {

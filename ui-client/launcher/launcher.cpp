@@ -13,6 +13,7 @@
 #include "adapter.h"
 #include "linux/linux-service.h"
 #include "log.h"
+#include "run_summary.h"
 #include "tarrowind-service.h"
 #include "texts/strtab.h"
 
@@ -111,28 +112,35 @@ void Worker::JoinThread() { m_handler_thread->wait(ULONG_MAX); }
 void Worker::HandleServicce() {
     Logger::LogMsg(Logger::L_DEBUG, kComponent, "[DEBUG] launcher(%d): running\n", 86);
     m_service->PreUpgrade();
-    // Whether the package is worth it is decided before the client is
-    // stopped or anything is moved.
-    const PackageVerdict verdict =
-        m_service->IsNeedUpgrade() ? m_service->CheckPackage() : PackageVerdict();
-    if (verdict.worth) {
-        emit sigShowMsg();
-        const int rc = m_service->HandlePackageUpgrade(verdict);
-        if (rc != 0) {
-            Logger::LogMsg(Logger::L_ERR, kComponent,
-                           "[ERROR] launcher(%d): Failed to upgrade package\n", 98);
-        } else {
-            emit sigUpdateProgress(100, 100);
-            emit sigSetLabelText(StrTable::LoadStr(StrTable::desc_trwd_env_preparation_done));
-        }
-    } else {
-        Logger::LogMsg(Logger::L_DEBUG, kComponent, "[DEBUG] launcher(%d): no need to upgrade\n",
-                       91);
-    }
+    const Shortfall shortfall = UpgradeIfDue();
     m_service->RemoveAgedFolders();
     m_service->PostUpgrade();
+    ReportShortfall(shortfall, m_service->GetSourceVersion().build_version,
+                    m_service->GetTargetVersion().build_version);
     Logger::LogMsg(Logger::L_DEBUG, kComponent, "[DEBUG] launcher(%d): done\n", 114);
     emit sigServiceDone();
+}
+
+Shortfall Worker::UpgradeIfDue() {
+    // Whether the package is worth it is decided before the client is
+    // stopped or anything is moved.
+    const bool due = m_service->IsNeedUpgrade();
+    const PackageVerdict verdict = due ? m_service->CheckPackage() : PackageVerdict();
+    if (!verdict.worth) {
+        Logger::LogMsg(Logger::L_DEBUG, kComponent, "[DEBUG] launcher(%d): no need to upgrade\n",
+                       91);
+        if (due) return Shortfall::kPackageRefused;
+        return m_service->UpgradesAllowed() ? Shortfall::kNone : Shortfall::kNoLock;
+    }
+    emit sigShowMsg();
+    if (m_service->HandlePackageUpgrade(verdict) != 0) {
+        Logger::LogMsg(Logger::L_ERR, kComponent,
+                       "[ERROR] launcher(%d): Failed to upgrade package\n", 98);
+        return Shortfall::kUpgradeFailed;
+    }
+    emit sigUpdateProgress(100, 100);
+    emit sigSetLabelText(StrTable::LoadStr(StrTable::desc_trwd_env_preparation_done));
+    return Shortfall::kNone;
 }
 
 Launcher::Launcher(const Service::Setup &setup)

@@ -6,6 +6,7 @@
 #include <QString>
 #include <QThread>
 
+#include "run_summary.h"
 #include "tarrowind-service.h"
 
 // The launcher's only window: a progress dialog, as wide as the screen's
@@ -58,6 +59,10 @@ public slots:
     void HandleServicce();
 
 private:
+    // Upgrades the copy when an upgrade is due and the package is worth it,
+    // with the dialog shown meanwhile. Returns how the run fell short.
+    Shortfall UpgradeIfDue();
+
     HandlerThread *m_handler_thread;
     Service *m_service;
 };
