@@ -5,6 +5,7 @@
 #include <locale.h>
 #include <signal.h>
 #include <stdlib.h>
+#include <string.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -24,6 +25,7 @@
 #include "disk_state.h"
 #include "system_log.h"
 #include "test_support.h"
+#include "wayland_display.h"
 #include "x_display.h"
 
 namespace {
@@ -53,6 +55,7 @@ using testing_support::TreeSnapshot;
 using testing_support::WaitForFile;
 using testing_support::WaitForText;
 using testing_support::WaitUntil;
+using testing_support::WestonServer;
 using testing_support::WriteFile;
 using testing_support::XvfbServer;
 
@@ -181,6 +184,34 @@ TEST_F(LauncherE2eTest, UpgradeStopsTheRunningClientAndStartsTheNewOne) {
         << ReadFile(install_.user() + "/log/client.log");
     EXPECT_EQ("", install_.Log());
     EXPECT_TRUE(LauncherInstall::StopClient(new_client));
+}
+
+// A Wayland session without an X server: during an upgrade the dialog is a
+// window of the compositor, and the client gets the session's environment
+// as it was, without a platform setting.
+TEST_F(LauncherE2eTest, WaylandSessionShowsTheDialogOnTheCompositor) {
+    if (!WestonServer::Missing().empty()) GTEST_SKIP() << "needs " << WestonServer::Missing();
+    std::unique_ptr<WestonServer> weston;
+    try {
+        weston.reset(new WestonServer(install_.runtime()));
+    } catch (const std::exception &e) {
+        GTEST_SKIP() << "weston cannot start here: " << e.what();
+    }
+    // The start script records the environment it was given, then blocks.
+    install_.RepackPackage("1000", "#!/bin/sh\nenv > \"$HOME/client.env\"\n" +
+                                       BlockingStartScript().substr(strlen("#!/bin/sh\n")));
+    std::unique_ptr<ChildProcess> launcher = install_.Start(
+        {"QT_QPA_PLATFORM", "XDG_SESSION_TYPE", "WAYLAND_DISPLAY=" + weston->socket()});
+    ASSERT_TRUE(WaitForFile(Entered(), kTimeoutMs)) << launcher->Errors();
+    EXPECT_TRUE(WaitUntil([&] { return weston->ShowsToplevel(kDialogTitle); }, 10000, 100000))
+        << launcher->Errors();
+    Release();
+    ASSERT_TRUE(launcher->Wait(kTimeoutMs));
+    EXPECT_EQ("exit 0", launcher->StatusText()) << launcher->Errors();
+    EXPECT_EQ("", install_.Log());
+    const std::string env = "\n" + ReadFile(install_.home() + "/client.env");
+    EXPECT_EQ(std::string::npos, env.find("\nQT_QPA_PLATFORM=")) << env;
+    EXPECT_NE(std::string::npos, env.find("\nWAYLAND_DISPLAY=" + weston->socket() + "\n")) << env;
 }
 
 // Asked from a terminal, the launcher answers on standard output and touches
