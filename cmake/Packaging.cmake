@@ -6,8 +6,8 @@
 # /opt/Veltrona/Tarrowind (bin/, lib/plugins/, images/, log/launcher.debug
 # and an empty package/, which the client's vendor build fills together with
 # INFO), and the files that only a system package installs: the XDG autostart
-# entry that starts the launcher at login, the menu entry and the Debian
-# documentation. Those live in the component "system", which a plain
+# entry that starts the launcher at login, the menu entry, the level file in
+# /etc/opt and the Debian documentation. Those live in the component "system", which a plain
 # `cmake --install` leaves out, so that installing into a scratch prefix
 # never writes to /etc or /usr. The directory is TARROWIND_PREFIX.
 set(DEB_NAME tarrowind-launcher)
@@ -38,6 +38,16 @@ install(FILES ${_deb_dir}/applications/tarrowind-launcher.desktop
         DESTINATION /usr/share/applications COMPONENT system EXCLUDE_FROM_ALL)
 install(FILES ${CMAKE_SOURCE_DIR}/packaging/copyright ${_deb_dir}/changelog.Debian.gz
         DESTINATION /usr/share/doc/${DEB_NAME} COMPONENT system EXCLUDE_FROM_ALL)
+# The level file is the administrator's: a conffile, which dpkg keeps as
+# edited through upgrades and reinstalls. Policy puts conffiles under /etc,
+# and the FHS puts those of software in /opt/<provider> under
+# /etc/opt/<provider>; the launcher still reads <prefix>/log/launcher.debug,
+# a link to it.
+set(DEB_LEVEL_FILE /etc/opt/Veltrona/Tarrowind/launcher.debug)
+file(CREATE_LINK ${DEB_LEVEL_FILE} ${_deb_dir}/launcher.debug SYMBOLIC)
+install(FILES ${CMAKE_SOURCE_DIR}/ui-client/launcher/log/launcher.debug
+        DESTINATION /etc/opt/Veltrona/Tarrowind COMPONENT system EXCLUDE_FROM_ALL)
+install(FILES ${_deb_dir}/launcher.debug DESTINATION log COMPONENT system EXCLUDE_FROM_ALL)
 install(FILES ${CMAKE_SOURCE_DIR}/packaging/lintian-overrides
         DESTINATION /usr/share/lintian/overrides RENAME ${DEB_NAME}
         COMPONENT system EXCLUDE_FROM_ALL)
@@ -54,8 +64,8 @@ it is missing or older, showing a small progress window, and then starts
 the client.")
 set(CPACK_PACKAGING_INSTALL_PREFIX ${TARROWIND_PREFIX})
 set(CPACK_STRIP_FILES ON)
-# The default component (everything under the prefix) and "system", in one
-# package.
+# The default component (everything under the prefix but the level file)
+# and "system", in one package.
 set(CPACK_DEB_COMPONENT_INSTALL ON)
 set(CPACK_COMPONENTS_ALL Unspecified system)
 set(CPACK_COMPONENTS_GROUPING ALL_COMPONENTS_IN_ONE)
@@ -70,8 +80,9 @@ set(CPACK_DEBIAN_PACKAGE_RELEASE ${DEB_RELEASE})
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER ${DEB_MAINTAINER})
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
-# The autostart entry is configuration: an administrator may turn it off
-# (Hidden=true), and upgrades keep that change.
+# The autostart entry and the level file are configuration: an administrator
+# may turn the first off (Hidden=true) and raise the levels of the second,
+# and upgrades keep those changes.
 set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA ${CMAKE_SOURCE_DIR}/packaging/conffiles)
 # Depends from dpkg-shlibdeps over every ELF file of the package, the bundled
 # Qt plugins included (the xcb platform plugin brings in Qt's X11 libraries).

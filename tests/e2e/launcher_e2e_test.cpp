@@ -5,6 +5,7 @@
 #include <locale.h>
 #include <signal.h>
 #include <stdlib.h>
+#include <string.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -22,7 +23,9 @@
 #include "launcher_install.h"
 #include "log_lines.h"
 #include "disk_state.h"
+#include "system_log.h"
 #include "test_support.h"
+#include "wayland_display.h"
 #include "x_display.h"
 
 namespace {
@@ -47,10 +50,12 @@ using testing_support::ProcessExecutable;
 using testing_support::ReadFile;
 using testing_support::ReadHead;
 using testing_support::RunCommand;
+using testing_support::SystemLogSocket;
 using testing_support::TreeSnapshot;
 using testing_support::WaitForFile;
 using testing_support::WaitForText;
 using testing_support::WaitUntil;
+using testing_support::WestonServer;
 using testing_support::WriteFile;
 using testing_support::XvfbServer;
 
@@ -179,6 +184,61 @@ TEST_F(LauncherE2eTest, UpgradeStopsTheRunningClientAndStartsTheNewOne) {
         << ReadFile(install_.user() + "/log/client.log");
     EXPECT_EQ("", install_.Log());
     EXPECT_TRUE(LauncherInstall::StopClient(new_client));
+}
+
+// A Wayland session without an X server: during an upgrade the dialog is a
+// window of the compositor, and the client gets the session's environment
+// as it was, without a platform setting.
+TEST_F(LauncherE2eTest, WaylandSessionShowsTheDialogOnTheCompositor) {
+    if (!WestonServer::Missing().empty()) GTEST_SKIP() << "needs " << WestonServer::Missing();
+    std::unique_ptr<WestonServer> weston;
+    try {
+        weston.reset(new WestonServer(install_.runtime()));
+    } catch (const std::exception &e) {
+        GTEST_SKIP() << "weston cannot start here: " << e.what();
+    }
+    // The start script records the environment it was given, then blocks.
+    install_.RepackPackage("1000", "#!/bin/sh\nenv > \"$HOME/client.env\"\n" +
+                                       BlockingStartScript().substr(strlen("#!/bin/sh\n")));
+    std::unique_ptr<ChildProcess> launcher = install_.Start(
+        {"QT_QPA_PLATFORM", "XDG_SESSION_TYPE", "WAYLAND_DISPLAY=" + weston->socket()});
+    ASSERT_TRUE(WaitForFile(Entered(), kTimeoutMs)) << launcher->Errors();
+    EXPECT_TRUE(WaitUntil([&] { return weston->ShowsToplevel(kDialogTitle); }, 10000, 100000))
+        << launcher->Errors();
+    Release();
+    ASSERT_TRUE(launcher->Wait(kTimeoutMs));
+    EXPECT_EQ("exit 0", launcher->StatusText()) << launcher->Errors();
+    EXPECT_EQ("", install_.Log());
+    const std::string env = "\n" + ReadFile(install_.home() + "/client.env");
+    EXPECT_EQ(std::string::npos, env.find("\nQT_QPA_PLATFORM=")) << env;
+    EXPECT_NE(std::string::npos, env.find("\nWAYLAND_DISPLAY=" + weston->socket() + "\n")) << env;
+}
+
+// Asked from a terminal, the launcher answers on standard output and touches
+// nothing: no copy, no log, no client. Any other argument is ignored, as the
+// desktop's are.
+TEST_F(LauncherE2eTest, HelpAndVersionAnswerWithoutTouchingAnything) {
+    const struct {
+        std::string argument;
+        std::string out_begins;
+        bool runs;
+    } rows[] = {
+        {"--help", "Usage: tarrowind-launcher [--help | --version]\n", false},
+        {"--version", "tarrowind-launcher " LAUNCHER_VERSION "\n", false},
+        {"--verbose", LibPathLine(), true},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.argument);
+        ChildProcess child(install_.launcher(), {install_.launcher(), row.argument},
+                           install_.Environment(), install_.scratch("out"),
+                           install_.scratch("err"));
+        ASSERT_TRUE(child.Wait(kTimeoutMs));
+        EXPECT_EQ("exit 0", child.StatusText()) << child.Errors();
+        EXPECT_EQ(0u, child.Output().find(row.out_begins)) << child.Output();
+        EXPECT_EQ(row.runs, PathExists(install_.app() + "/INFO"));
+        EXPECT_EQ(row.runs, PathExists(install_.user() + "/log"));
+    }
+    EXPECT_TRUE(LauncherInstall::StopClient(install_.WaitForClient()));
 }
 
 // Regression: a package with names outside ASCII failed to install in a
@@ -810,6 +870,87 @@ INSTANTIATE_TEST_SUITE_P(
                   "starting the client without upgrading it\n"}),
     [](const ::testing::TestParamInfo<StrandRow> &info) { return std::string(info.param.name); });
 
+// A run that falls short of its work sends one line to the system log, which
+// the administrator reads; one that does its work sends nothing. The
+// launcher reaches a stand-in socket as /dev/log.
+struct SummaryRow {
+    const char *name;
+    std::function<void(LauncherInstall &)> setup;
+    const char *priority;  // "<11>" error, "<12>" warning; "": nothing is sent
+    const char *text;
+    std::function<std::string(const LauncherInstall &)> inside = nullptr;  // in the namespace
+};
+
+void PrintTo(const SummaryRow &row, std::ostream *os) { *os << row.name; }
+
+class SystemLogSummaryTest : public ::testing::TestWithParam<SummaryRow> {};
+
+TEST_P(SystemLogSummaryTest, OneLineForARunThatFellShort) {
+    const SummaryRow &row = GetParam();
+    const std::string missing = SystemLogSocket::Missing();
+    if (!missing.empty()) GTEST_SKIP() << "a stand-in for /dev/log needs " << missing;
+    LauncherInstall install;
+    install.RunUnprivileged();
+    ASSERT_EQ("exit 0", install.Run().status);
+    ASSERT_TRUE(LauncherInstall::StopClient(install.WaitForClient()));
+    row.setup(install);
+    SystemLogSocket system_log(install.scratch("syslog"));
+    install.SetWrapper(system_log.Wrapper(row.inside ? row.inside(install) : ""));
+
+    const LauncherInstall::Result r = install.Run();
+    EXPECT_EQ("exit 0", r.status) << r.err;
+    const std::vector<std::string> messages = system_log.Messages();
+    if (!*row.priority) {
+        EXPECT_EQ(std::vector<std::string>{}, messages);
+        return;
+    }
+    ASSERT_EQ(1u, messages.size()) << r.err;
+    EXPECT_EQ(0u, messages[0].find(row.priority)) << messages[0];
+    EXPECT_NE(std::string::npos, messages[0].find(" tarrowind-launcher[")) << messages[0];
+    EXPECT_NE(std::string::npos,
+              messages[0].find("]: " + std::string(row.text) + "; uid 65534, details in " +
+                               install.user() + "/log/launcher.log"))
+        << messages[0];
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, SystemLogSummaryTest,
+    ::testing::Values(
+        SummaryRow{"Upgraded", [](LauncherInstall &i) { i.RepackPackage("1001"); }, "", ""},
+        SummaryRow{"UpgradeFailed",
+                   [](LauncherInstall &i) {
+                       i.RepackPackage("1001");
+                       i.Shell(
+                           "P=\"$R/package/tarrowind.qpk\"; truncate -s $(($(stat -c %s "
+                           "\"$P\") / 2)) \"$P\"");
+                   },
+                   "<11>",
+                   "the upgrade of the user's copy failed: installed build 1000, package build "
+                   "1001"},
+        SummaryRow{"PackageRefused",
+                   [](LauncherInstall &i) {
+                       i.RepackPackage("1001");
+                       i.Shell("rm \"$R/package/tarrowind.qpk\"");
+                   },
+                   "<12>",
+                   "the package was not installed: installed build 1000, package build 1001"},
+        SummaryRow{"NoRoom", [](LauncherInstall &) {}, "<12>",
+                   "the package was not installed: installed build none, package build 1000",
+                   [](const LauncherInstall &i) {
+                       return "mount -t tmpfs -o size=16m,uid=65534,gid=65534 tmpfs " +
+                              testing_support::Quote(i.user());
+                   }},
+        SummaryRow{"NoLock",
+                   [](LauncherInstall &i) {
+                       i.Shell(
+                           "for f in \"$U\"/.launcher-*.lock; do rm \"$f\" && mkdir \"$f\"; done");
+                       i.RepackPackage("1001");
+                   },
+                   "<12>",
+                   "no upgrade was tried without the single-instance lock: installed build 1000, "
+                   "package build 1001"}),
+    [](const ::testing::TestParamInfo<SummaryRow> &info) { return std::string(info.param.name); });
+
 // Runs under a private Xvfb, where the launcher's windows can be watched.
 class LauncherDisplayTest : public LauncherE2eTest {
 protected:
@@ -878,6 +1019,35 @@ TEST_F(LauncherDisplayTest, UpgradeShowsTheDialogUntilTheSequenceIsDone) {
     ASSERT_TRUE(launcher->Wait(kTimeoutMs));
     EXPECT_EQ("exit 0", launcher->StatusText()) << launcher->Errors();
     EXPECT_EQ("", install_.Log());
+}
+
+// The dialog appears while the user types in another window: the keyboard
+// stays there.
+TEST_F(LauncherDisplayTest, UpgradeLeavesTheKeyboardWhereItWas) {
+    if (RunCommand("command -v xdotool >/dev/null && command -v xmessage >/dev/null") != 0)
+        GTEST_SKIP() << "needs xdotool (Debian package xdotool) and xmessage (x11-utils)";
+    const std::string xdotool = "DISPLAY=" + xvfb_->display() + " xdotool ";
+    ChildProcess typing("xmessage",
+                        {"xmessage", "-display", xvfb_->display(), "-title", "Typing", "here"}, {},
+                        "", "");
+    std::string window;
+    ASSERT_EQ(0, RunCommand(xdotool + "search --sync --onlyvisible --name '^Typing$'", &window));
+    ASSERT_EQ(0, RunCommand(xdotool + "windowfocus --sync " + window));
+    const auto focus = [&] {
+        std::string id;
+        RunCommand(xdotool + "getwindowfocus", &id);
+        return id;
+    };
+    ASSERT_EQ(window, focus());
+
+    std::unique_ptr<ChildProcess> launcher;
+    ASSERT_NE("", StartBlockedUpgrade(&launcher)) << launcher->Errors();
+    // A window activated when mapped has the focus a moment later.
+    WaitUntil([&] { return focus() != window; }, 2000);
+    EXPECT_EQ(window, focus());
+    Release();
+    ASSERT_TRUE(launcher->Wait(kTimeoutMs));
+    EXPECT_EQ("exit 0", launcher->StatusText()) << launcher->Errors();
 }
 
 }  // namespace

@@ -22,15 +22,19 @@ namespace {
 
 using testing_support::ChildProcess;
 using testing_support::KillProcessesWithEnvironment;
+using testing_support::LinkText;
+using testing_support::MakeDirs;
 using testing_support::ProcessAlive;
 using testing_support::ProcessExecutable;
 using testing_support::Quote;
 using testing_support::ReadFile;
 using testing_support::RunCommand;
 using testing_support::TempDir;
+using testing_support::WriteFile;
 
 const char kPackageName[] = "tarrowind-launcher";
 const std::string kPrefix = "/opt/Veltrona/Tarrowind";
+const std::string kLevelFile = "/etc/opt/Veltrona/Tarrowind/launcher.debug";
 
 std::string Trim(const std::string &s) {
     const size_t b = s.find_first_not_of(" \n");
@@ -96,16 +100,22 @@ std::string DesktopValue(const std::string &entry, const std::string &key) {
 // Builds the .deb with cpack into a scratch directory once per test.
 class DebPackageTest : public ::testing::Test {
 protected:
-    void SetUp() override {
+    void SetUp() override { ASSERT_NO_FATAL_FAILURE(deb_ = BuildPackage(tmp_.sub("deb"))); }
+
+    // The package cpack makes in `dir`, with `version` instead of the
+    // project's when given.
+    std::string BuildPackage(const std::string &dir, const std::string &version = "") {
         std::string out;
-        const int rc = RunCommand(Quote(CPACK_COMMAND) + " -G DEB --config " +
-                                      Quote(std::string(BUILD_DIR) + "/CPackConfig.cmake") +
-                                      " -B " + Quote(tmp_.sub("deb")) + " 2>&1",
-                                  &out);
-        ASSERT_EQ(0, rc) << out;
-        RunCommand("ls " + Quote(tmp_.sub("deb")) + "/*.deb", &out);
-        deb_ = Trim(out);
-        ASSERT_EQ(1u, Lines(deb_).size()) << "expected one package, found: " << deb_;
+        const int rc =
+            RunCommand(Quote(CPACK_COMMAND) + " -G DEB --config " +
+                           Quote(std::string(BUILD_DIR) + "/CPackConfig.cmake") + " -B " +
+                           Quote(dir) + (version.empty() ? "" : " -R " + Quote(version)) + " 2>&1",
+                       &out);
+        EXPECT_EQ(0, rc) << out;
+        RunCommand("ls " + Quote(dir) + "/*.deb", &out);
+        const std::string deb = Trim(out);
+        EXPECT_EQ(1u, Lines(deb).size()) << "expected one package, found: " << deb;
+        return deb;
     }
 
     void TearDown() override {
@@ -142,10 +152,13 @@ TEST_F(DebPackageTest, ControlFields) {
     EXPECT_EQ("optional", Field("Priority"));
     EXPECT_EQ(0u, Field("Maintainer").find("Veltrona <")) << Field("Maintainer");
     EXPECT_FALSE(Field("Description").empty());
-    // The autostart entry is a conffile, so an administrator's change survives upgrades.
+    // The autostart entry and the level file are conffiles, so an
+    // administrator's change survives upgrades.
     std::string conffiles;
     RunCommand("dpkg-deb --ctrl-tarfile " + Quote(deb_) + " | tar -xOf - ./conffiles", &conffiles);
-    EXPECT_EQ("/etc/xdg/autostart/tarrowind-launcher.desktop", Trim(conffiles));
+    EXPECT_EQ(
+        "/etc/opt/Veltrona/Tarrowind/launcher.debug\n/etc/xdg/autostart/tarrowind-launcher.desktop",
+        Trim(conffiles));
 }
 
 // Every shared library that the launcher or a bundled plugin needs comes from
@@ -212,7 +225,8 @@ TEST_F(DebPackageTest, UnpackedPackageInstallsTheUsersCopyAndStartsTheClient) {
     for (const char *plugin : {"platforms/libqxcb.so", "platforms/libqoffscreen.so"})
         EXPECT_TRUE(IsNonEmptyFile(opt + "/lib/plugins/" + plugin)) << plugin;
     EXPECT_TRUE(IsNonEmptyFile(opt + "/images/ico_72_tarrowind.png"));
-    EXPECT_NE(std::string::npos, ReadFile(opt + "/log/launcher.debug").find("# launcher_debug="));
+    EXPECT_EQ(kLevelFile, LinkText(opt + "/log/launcher.debug"));
+    EXPECT_NE(std::string::npos, ReadFile(root + kLevelFile).find("# launcher_debug="));
     EXPECT_TRUE(IsNonEmptyFile(root + "/usr/share/doc/tarrowind-launcher/copyright"));
     EXPECT_TRUE(IsNonEmptyFile(root + "/usr/share/doc/tarrowind-launcher/changelog.Debian.gz"));
     // The client's package and version file are not the launcher's to ship.
@@ -282,6 +296,34 @@ TEST_F(DebPackageTest, LintianReportsNoErrors) {
         if (line.compare(0, 3, "E: ") == 0) errors += line + "\n";
     EXPECT_EQ("", errors);
     EXPECT_EQ(0, rc) << out;
+}
+
+// The level file is the administrator's: an edit survives the upgrade to a
+// newer package and a reinstall, as dpkg (which apt-get runs) keeps a
+// changed conffile. dpkg installs into a scratch root with a database of
+// its own.
+TEST_F(DebPackageTest, EditedLevelFileSurvivesUpgradeAndReinstall) {
+    if (geteuid() != 0) GTEST_SKIP() << "dpkg installs files owned by root; needs root";
+    const std::string newer = BuildPackage(tmp_.sub("newer"), "99.0");
+    const std::string root = tmp_.sub("system");
+    MakeDirs(root + "/var/lib/dpkg/info");
+    MakeDirs(root + "/var/lib/dpkg/updates");
+    WriteFile(root + "/var/lib/dpkg/status", "");
+    const std::string dpkg = "dpkg --root=" + Quote(root) + " --log=/dev/null --force-depends ";
+    const std::string edit = "launcher_debug=7\nservice_debug=6\n";
+    std::string out;
+    ASSERT_EQ(0, RunCommand(dpkg + "-i " + Quote(deb_) + " 2>&1", &out)) << out;
+    ASSERT_NE(std::string::npos, ReadFile(root + kLevelFile).find("# launcher_debug="));
+    WriteFile(root + kLevelFile, edit);
+
+    for (const char *step : {"upgrade", "reinstall"}) {
+        SCOPED_TRACE(step);
+        ASSERT_EQ(0, RunCommand(dpkg + "-i " + Quote(newer) + " 2>&1", &out)) << out;
+        EXPECT_EQ(edit, ReadFile(root + kLevelFile));
+        EXPECT_EQ(kLevelFile, LinkText(root + kPrefix + "/log/launcher.debug"));
+        RunCommand(dpkg + "-s " + kPackageName, &out);
+        EXPECT_NE(std::string::npos, out.find("\nVersion: 99.0-1\n")) << out;
+    }
 }
 
 }  // namespace

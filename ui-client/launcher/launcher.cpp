@@ -13,6 +13,7 @@
 #include "adapter.h"
 #include "linux/linux-service.h"
 #include "log.h"
+#include "run_summary.h"
 #include "tarrowind-service.h"
 #include "texts/strtab.h"
 
@@ -43,6 +44,15 @@ CloseRequestFilter &GetCloseRequestFilter() {
     return filter;
 }
 
+// The dialog's width at the standard 96 dpi. Desktops scaled to 125 %, 150 %
+// or 200 % give X11 programs a logical DPI of 120, 144 or 192 (Xft.dpi): the
+// fonts grow with it, so the width must too, or the translated status lines
+// are cut off at both ends. Under the toolkit's own scaling
+// (QT_SCALE_FACTOR) the logical DPI stays 96 and the pixels scale instead.
+const int kWidthAt96Dpi = 400;
+
+int ScaledToDpi(int pixels, int dpi) { return (pixels * dpi + 48) / 96; }
+
 }  // namespace
 
 ProcessingProgressDialog::ProcessingProgressDialog() : QProgressDialog(nullptr, Qt::WindowFlags()) {
@@ -66,9 +76,14 @@ ProcessingProgressDialog::ProcessingProgressDialog() : QProgressDialog(nullptr, 
     setMinimumDuration(INT_MAX);
     setLabelText(StrTable::LoadStr(StrTable::desc_trwd_env_preparing));
     setFont(font);
-    setFixedWidth(400);
-    setModal(true);
-    setWindowModality(Qt::WindowModal);
+    setFixedWidth(ScaledToDpi(kWidthAt96Dpi, logicalDpiX()));
+    // Shown without taking the keyboard from the window the user is typing
+    // in: the window manager is told so (a user time of 0), and the dialog
+    // is not modal, since the toolkit activates a modal window itself when
+    // it maps it. With no other window of the launcher to block, modality
+    // would do nothing else.
+    setAttribute(Qt::WA_ShowWithoutActivating);
+    setWindowModality(Qt::NonModal);
     setStyleSheet(" QProgressDialog { background-color: WhiteSmoke; \n  vertical-align: middle } ");
 }
 
@@ -97,28 +112,35 @@ void Worker::JoinThread() { m_handler_thread->wait(ULONG_MAX); }
 void Worker::HandleServicce() {
     Logger::LogMsg(Logger::L_DEBUG, kComponent, "[DEBUG] launcher(%d): running\n", 86);
     m_service->PreUpgrade();
-    // Whether the package is worth it is decided before the client is
-    // stopped or anything is moved.
-    const PackageVerdict verdict =
-        m_service->IsNeedUpgrade() ? m_service->CheckPackage() : PackageVerdict();
-    if (verdict.worth) {
-        emit sigShowMsg();
-        const int rc = m_service->HandlePackageUpgrade(verdict);
-        if (rc != 0) {
-            Logger::LogMsg(Logger::L_ERR, kComponent,
-                           "[ERROR] launcher(%d): Failed to upgrade package\n", 98);
-        } else {
-            emit sigUpdateProgress(100, 100);
-            emit sigSetLabelText(StrTable::LoadStr(StrTable::desc_trwd_env_preparation_done));
-        }
-    } else {
-        Logger::LogMsg(Logger::L_DEBUG, kComponent, "[DEBUG] launcher(%d): no need to upgrade\n",
-                       91);
-    }
+    const Shortfall shortfall = UpgradeIfDue();
     m_service->RemoveAgedFolders();
     m_service->PostUpgrade();
+    ReportShortfall(shortfall, m_service->GetSourceVersion().build_version,
+                    m_service->GetTargetVersion().build_version);
     Logger::LogMsg(Logger::L_DEBUG, kComponent, "[DEBUG] launcher(%d): done\n", 114);
     emit sigServiceDone();
+}
+
+Shortfall Worker::UpgradeIfDue() {
+    // Whether the package is worth it is decided before the client is
+    // stopped or anything is moved.
+    const bool due = m_service->IsNeedUpgrade();
+    const PackageVerdict verdict = due ? m_service->CheckPackage() : PackageVerdict();
+    if (!verdict.worth) {
+        Logger::LogMsg(Logger::L_DEBUG, kComponent, "[DEBUG] launcher(%d): no need to upgrade\n",
+                       91);
+        if (due) return Shortfall::kPackageRefused;
+        return m_service->UpgradesAllowed() ? Shortfall::kNone : Shortfall::kNoLock;
+    }
+    emit sigShowMsg();
+    if (m_service->HandlePackageUpgrade(verdict) != 0) {
+        Logger::LogMsg(Logger::L_ERR, kComponent,
+                       "[ERROR] launcher(%d): Failed to upgrade package\n", 98);
+        return Shortfall::kUpgradeFailed;
+    }
+    emit sigUpdateProgress(100, 100);
+    emit sigSetLabelText(StrTable::LoadStr(StrTable::desc_trwd_env_preparation_done));
+    return Shortfall::kNone;
 }
 
 Launcher::Launcher(const Service::Setup &setup)

@@ -6,9 +6,11 @@
 #include <QString>
 #include <QThread>
 
+#include "run_summary.h"
 #include "tarrowind-service.h"
 
-// The launcher's only window: a fixed-width, window-modal progress dialog
+// The launcher's only window: a progress dialog, as wide as the screen's
+// logical DPI asks (400 pixels at 96 dpi), shown without being activated,
 // with one status line and a percentage bar (range 0 to 100). It is built
 // hidden and never shows itself: the owner shows and hides it explicitly.
 // Main thread only.
@@ -57,6 +59,10 @@ public slots:
     void HandleServicce();
 
 private:
+    // Upgrades the copy when an upgrade is due and the package is worth it,
+    // with the dialog shown meanwhile. Returns how the run fell short.
+    Shortfall UpgradeIfDue();
+
     HandlerThread *m_handler_thread;
     Service *m_service;
 };

@@ -22,10 +22,12 @@
 #include <QTranslator>
 
 #include "VeltLocale.h"
+#include "command_line.h"
 #include "file/file-op.h"
 #include "launcher.h"
 #include "linux/linux-service.h"
 #include "log.h"
+#include "platform_choice.h"
 #include "qtsingleapplication.h"
 #include "tarrowind-service.h"
 #include "texts/strtab.h"
@@ -100,39 +102,32 @@ namespace {
 
 // The platform plugin is loaded while the application object is built, and
 // a plugin that cannot start (no DISPLAY, a DISPLAY naming no server, no
-// compositor) aborts the process. The requested platform is tried first and
-// "offscreen" after it, so the launcher still does its work without a
+// compositor) aborts the process. The platforms of PlatformsToTry are tried
+// in turn, "offscreen" last, so the launcher still does its work without a
 // window. The environment is put back afterwards: the client inherits it.
 class PlatformFallback {
 public:
-    PlatformFallback() {
-        const char *requested = getenv(kVariable);
-        had_value_ = requested != nullptr;
-        if (had_value_) value_ = requested;
-        const QString platforms = QString::fromLocal8Bit(value_.c_str());
-        wanted_offscreen_ = platforms.split(';').contains("offscreen");
-        if (!wanted_offscreen_) {
-            const std::string list = (value_.empty() ? "xcb" : value_) + ";offscreen";
-            setenv(kVariable, list.c_str(), 1);
-        }
+    PlatformFallback()
+        : had_value_(getenv(kVariable) != nullptr), session_(CurrentSessionDisplays()) {
+        setenv(kVariable, PlatformsToTry(session_).c_str(), 1);
     }
     // Puts the environment back. REQUIRES: the application object exists.
     void Restore() const {
         if (had_value_)
-            setenv(kVariable, value_.c_str(), 1);
+            setenv(kVariable, session_.requested.c_str(), 1);
         else
             unsetenv(kVariable);
     }
     // Whether the toolkit had to fall back to "offscreen".
     bool FellBack() const {
-        return !wanted_offscreen_ && QGuiApplication::platformName() == "offscreen";
+        return !NamesOffscreen(session_.requested) &&
+               QGuiApplication::platformName() == "offscreen";
     }
 
 private:
     static constexpr const char *kVariable = "QT_QPA_PLATFORM";
-    bool had_value_ = false;
-    bool wanted_offscreen_ = false;
-    std::string value_;
+    bool had_value_;  // set, if only to an empty text
+    SessionDisplays session_;
 };
 
 QString getCurrentLanguageFileName() {
@@ -142,6 +137,12 @@ QString getCurrentLanguageFileName() {
 }  // namespace
 
 int RunLauncher(int argc, char **argv, const StartupHooks &hooks) {
+    // Asked from a terminal: answered before anything is touched.
+    const CommandLineRequest request = ReadCommandLine(argc, argv);
+    if (request != CommandLineRequest::kRun) {
+        fputs(RequestText(request).c_str(), stdout);
+        return 0;
+    }
     CatchFileSizeLimit();
     initialize_resources(argv[0]);
     const ustring home = Service::GetUserInstallPath();

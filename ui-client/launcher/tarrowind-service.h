@@ -87,6 +87,11 @@ public:
     // Whether the package is worth an upgrade, decided before anything is
     // stopped, renamed or written (CheckPackage).
     PackageVerdict CheckPackage() const;
+    // The version records as the last Load*Version read them.
+    const VersionInfo &GetSourceVersion() const { return source_version; }
+    const VersionInfo &GetTargetVersion() const { return target_version; }
+    // Whether an upgrade may start (ServiceSetup::upgrades_allowed).
+    bool UpgradesAllowed() const { return upgrades_allowed; }
     // Removes <user install>/app, the application folder of older releases.
     void RemoveAgedFolders();
     // Removes every backup name (A_tmp ... A_tmp9) that exists. Only for when
@@ -120,7 +125,6 @@ protected:
     bool IsAppIncomplete() const;
     // The system-wide installation this service works with.
     const ustring &Root() const { return root; }
-    bool UpgradesAllowed() const { return upgrades_allowed; }
     // Where the package is and where its copy goes.
     PackagePlace Place() const;
 

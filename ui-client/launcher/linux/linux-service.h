@@ -44,8 +44,6 @@ public:
 
     int GetTimeout() const { return timeout; }
     const ustring &GetPerUserInstallPath() const { return per_user_install_path; }
-    const VersionInfo &GetSourceVersion() const { return source_version; }
-    const VersionInfo &GetTargetVersion() const { return target_version; }
 
 private:
     int SendSignal(pid_t pid, int sig) const;
