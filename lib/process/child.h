@@ -34,7 +34,8 @@ struct ChildExit {
 };
 
 // Waits at most `limit` for the child `pid` to end and reaps it, noticing its
-// end within about 20 ms. A child that outlives the limit is left running
+// end at once (within about 20 ms where the kernel lacks process
+// descriptors). A child that outlives the limit is left running
 // and unreaped.
 ChildExit WaitForChild(pid_t pid, std::chrono::milliseconds limit);
 

@@ -935,7 +935,8 @@ INSTANTIATE_TEST_SUITE_P(
                    "<12>",
                    "the package was not installed: installed build 1000, package build 1001"},
         SummaryRow{"NoRoom", [](LauncherInstall &) {}, "<12>",
-                   "the package was not installed: installed build none, package build 1000",
+                   "the package was not installed for want of room on the user's disk: "
+                   "installed build none, package build 1000",
                    [](const LauncherInstall &i) {
                        return "mount -t tmpfs -o size=16m,uid=65534,gid=65534 tmpfs " +
                               testing_support::Quote(i.user());

@@ -129,6 +129,7 @@ Shortfall Worker::UpgradeIfDue() {
     if (!verdict.worth) {
         Logger::LogMsg(Logger::L_DEBUG, kComponent, "[DEBUG] launcher(%d): no need to upgrade\n",
                        91);
+        if (verdict.refusal == PackageVerdict::Refusal::kNoRoom) return Shortfall::kNoRoom;
         if (due) return Shortfall::kPackageRefused;
         return m_service->UpgradesAllowed() ? Shortfall::kNone : Shortfall::kNoLock;
     }

@@ -137,6 +137,7 @@ PackageScan ScanPackage(const PackagePlace &place, const OpenedPackage &file, lo
 
 PackageVerdict CheckPackage(const PackagePlace &place) {
     PackageVerdict verdict;
+    verdict.refusal = PackageVerdict::Refusal::kPackage;
     auto file = std::make_shared<OpenedPackage>(
         open64(place.package.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
     struct stat64 st;
@@ -151,8 +152,13 @@ PackageVerdict CheckPackage(const PackagePlace &place) {
     file->identity = PackageIdentity(st, place.build);
     if (RememberedAsFailed(place, file->identity)) return verdict;
     const PackageScan scan = ScanPackage(place, *file, st.st_size);
-    if (scan.entries <= 0 || !FitsOnDisk(place, scan)) return verdict;
+    if (scan.entries <= 0) return verdict;
+    if (!FitsOnDisk(place, scan)) {
+        verdict.refusal = PackageVerdict::Refusal::kNoRoom;
+        return verdict;
+    }
     verdict.worth = true;
+    verdict.refusal = PackageVerdict::Refusal::kNone;
     verdict.scan = scan;
     verdict.file = std::move(file);
     return verdict;

@@ -23,6 +23,13 @@ struct OpenedPackage {
 
 // What checking the package found.
 struct PackageVerdict {
+    // Why a checked package is not worth it.
+    enum class Refusal {
+        kNone,     // worth it, or not checked
+        kPackage,  // the package itself: unreadable, remembered, empty, endless
+        kNoRoom,   // its copy does not fit with room to spare, in bytes or inodes
+    };
+    Refusal refusal = Refusal::kNone;
     bool worth = false;                         // an upgrade may start
     PackageScan scan;                           // what the package holds; set when `worth`
     std::shared_ptr<const OpenedPackage> file;  // set when `worth`

@@ -13,6 +13,8 @@ const char *WhatHappened(Shortfall what) {
             return "the upgrade of the user's copy failed";
         case Shortfall::kPackageRefused:
             return "the package was not installed";
+        case Shortfall::kNoRoom:
+            return "the package was not installed for want of room on the user's disk";
         case Shortfall::kNoLock:
             return "no upgrade was tried without the single-instance lock";
         case Shortfall::kNone:

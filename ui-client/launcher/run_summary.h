@@ -12,6 +12,7 @@ enum class Shortfall {
     kNone,
     kUpgradeFailed,   // an upgrade was tried and did not put the new copy in place
     kPackageRefused,  // an upgrade was due, but the package was not worth trying
+    kNoRoom,          // an upgrade was due, but its copy does not fit on the disk
     kNoLock,          // no upgrade could be tried without the single-instance lock
 };
 
