@@ -51,9 +51,16 @@ void ServiceTree::EnableDebugLog() {
     log_->Reload();
 }
 
-std::unique_ptr<LinuxService> ServiceTree::Service(ServiceSetup setup) const {
+std::string PackageReader() { return PACKAGE_READER; }
+
+ServiceSetup ServiceTree::Setup(ServiceSetup setup) const {
     setup.root = root_.c_str();
-    return std::unique_ptr<LinuxService>(new LinuxService(setup));
+    if (setup.reader.empty()) setup.reader = PackageReader().c_str();
+    return setup;
+}
+
+std::unique_ptr<LinuxService> ServiceTree::Service(ServiceSetup setup) const {
+    return std::unique_ptr<LinuxService>(new LinuxService(Setup(setup)));
 }
 
 namespace {

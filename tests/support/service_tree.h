@@ -10,6 +10,10 @@
 
 namespace testing_support {
 
+// The build's package reader, as this test program can start it: through the
+// emulator a cross build's tests run under, when there is one.
+std::string PackageReader();
+
 // A scratch system-wide installation and a scratch home directory, both
 // inside one TempDir. While it lives, HOME names the home directory and the
 // logger writes to a file of the tree's own, with the thresholds of
@@ -41,8 +45,10 @@ public:
     // Lets every service_debug message through.
     void EnableDebugLog();
 
-    // A service of this tree: root() its system-wide installation, home()
-    // its home directory.
+    // What a service of this tree works with: root() its system-wide
+    // installation, PackageReader() its package reader.
+    ServiceSetup Setup(ServiceSetup setup = ServiceSetup()) const;
+    // A service of this tree with Setup(setup), home() its home directory.
     std::unique_ptr<LinuxService> Service(ServiceSetup setup = ServiceSetup()) const;
     // PreUpgrade, IsNeedUpgrade and, when that says yes, CheckPackage, as
     // the launcher's worker decides.

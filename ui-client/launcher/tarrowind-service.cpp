@@ -53,7 +53,8 @@ ustring CleanPath(const std::string &path) {
 // `timeout` stays unset here; LinuxService gives it its value.
 Service::Service(const Setup &setup)
     : root(setup.root.empty() ? GetRootTarrowindInstallPath() : setup.root),
-      upgrades_allowed(setup.upgrades_allowed) {}
+      upgrades_allowed(setup.upgrades_allowed),
+      reader(setup.reader.empty() ? GetPackageReaderPath() : setup.reader) {}
 
 Service::~Service() {}
 
@@ -222,7 +223,7 @@ PackagePlace Service::Place() const {
     place.user = GetUserTarrowindInstallPath();
     place.home = GetUserInstallPath();
     place.build = target_version.build_version;
-    place.reader = GetPackageReaderPath();
+    place.reader = reader;
     return place;
 }
 

@@ -22,6 +22,9 @@ struct ServiceSetup {
     bool upgrades_allowed = true;
     // How processes are signalled; empty: kill(2).
     std::function<int(pid_t pid, int sig)> kill;
+    // The program that reads a package's headers under limits; empty:
+    // Service::GetPackageReaderPath().
+    ustring reader;
 };
 
 // The installation service: where the client is installed, system-wide and
@@ -160,6 +163,7 @@ private:
 
     ustring root;
     bool upgrades_allowed;
+    ustring reader;  // the package reader program
 };
 
 #endif

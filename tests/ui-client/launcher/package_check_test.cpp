@@ -100,7 +100,7 @@ PackagePlace PlaceOf(const ServiceTree &tree, const std::string &build) {
     place.user = tree.user().c_str();
     place.home = tree.home().c_str();
     place.build = build.c_str();
-    place.reader = Service::GetPackageReaderPath();
+    place.reader = testing_support::PackageReader().c_str();
     return place;
 }
 

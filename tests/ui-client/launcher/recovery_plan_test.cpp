@@ -30,7 +30,7 @@ enum class Outcome { kSuccess, kPackageFailure, kDiskFailure, kKill };
 class ScriptedService : public LinuxService {
 public:
     ScriptedService(const ServiceTree &tree, Outcome outcome)
-        : LinuxService(Setup{tree.root().c_str(), true, nullptr}), outcome_(outcome) {}
+        : LinuxService(tree.Setup()), outcome_(outcome) {}
 
     ExtractResult ExtractPackage(const PackageVerdict &) override {
         const std::string target = GetUserTarrowindAppInstallPath().c_str();
