@@ -203,8 +203,8 @@ BoundedRead ReadHeadersInChild(const std::string &reader, int fd, const ReadLimi
     if (!exit.ended) {
         KillReader(child.pid);
         result.outcome = BoundedRead::kOverLimits;
-        result.why = "reading it did not end within " + std::to_string(limits.wall.count() / 1000) +
-                     " seconds";
+        result.why = "reading it did not end within " +
+                     std::to_string((limits.wall.count() + 999) / 1000) + " seconds";
         return result;
     }
     return Judge(exit.status, ReadAll(pipe_in.get()), limits);

@@ -38,15 +38,19 @@ TEST(ReadHeadersInChild, EndsWithinItsLimitsWhateverThePackage) {
         {"endless, processor time", "endless_bzip2", nullptr, 1, 10000, BoundedRead::kOverLimits,
          "reading it took more than 1 seconds of processor time", 0},
         {"endless, clock", "endless_bzip2", nullptr, 30, 700, BoundedRead::kOverLimits,
-         "reading it did not end within 0 seconds", 0},
+         "reading it did not end within 1 seconds", 0},
 #if !defined(__SANITIZE_ADDRESS__) && !defined(EMULATED)
         // Not where AddressSanitizer's shadow memory or an emulator (which
         // keeps data limits for itself) leaves the reader unlimited.
         {"dictionary beyond the memory", "huge_dictionary", nullptr, 5, 10000,
          BoundedRead::kOverLimits, "reading it needed more than 96 MiB of memory", 0},
 #endif
+#if !defined(EMULATED)
+        // An emulator reports a program it could not start as one that
+        // exited with 127.
         {"no reader program", nullptr, "/nonexistent/reader", 5, 10000, BoundedRead::kNotStarted,
          "", 0},
+#endif
     };
     const TempDir dir;
     for (const auto &row : rows) {
