@@ -13,6 +13,7 @@ enum class Shortfall {
     kUpgradeFailed,   // an upgrade was tried and did not put the new copy in place
     kPackageRefused,  // an upgrade was due, but the package was not worth trying
     kNoLock,          // no upgrade could be tried without the single-instance lock
+    kNoTreeLock,      // ... nor without the lock of the user's tree
 };
 
 // The system log's line for `what`: what happened, the build of the user's
