@@ -14,6 +14,7 @@
 #include <algorithm>
 #include <memory>
 
+#include "file/remove-tree.h"
 #include "file/scoped.h"
 #include "log.h"
 #include "tmp_name_gen.h"
@@ -368,16 +369,11 @@ int FSRemove(const ustring &path, bool /*allowundo*/) {
     if (GetFileInfo(path, info) != 0) return -1;
     if (!info.isExist) return 0;
     if (info.type != FT_DIR) return remove(path.c_str()) != 0 ? -3 : 0;
-    // A package or an earlier copy may hold read-only (0555) or closed (000)
-    // directories; their owner may open them up to empty them. The type came
-    // from lstat and the change does not follow a link, so nothing outside
-    // the tree is touched.
+    // The type came from lstat and the change does not follow a link, so
+    // nothing outside the tree is touched.
     if (info.uid == geteuid() && (info.mode & S_IRWXU) != S_IRWXU)
         fchmodat(AT_FDCWD, path.c_str(), (info.mode & 07777) | S_IRWXU, AT_SYMLINK_NOFOLLOW);
-    const int removed =
-        ForEachChild(path, [&](const char *name) { return FSRemove(path + "/" + name, false); });
-    if (removed != 0) return -3;
-    return remove(path.c_str()) != 0 ? -3 : 0;
+    return RemoveTree(path.c_str());
 }
 
 namespace {

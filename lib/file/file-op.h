@@ -105,9 +105,12 @@ int FSCopy(const ustring &src, const ustring &dst, bool isDelOrigin = false);
 int FSRename(const ustring &from, const ustring &to, bool do_case_check = false);
 // Removes a file, link (not its target) or whole directory tree. Directories
 // of the tree that the caller owns get the owner's read, write and search
-// bits first, so read-only ones can be emptied. 0 also when nothing was
-// there; -1 empty path or information failure; -3 failure, with errno from
-// the first entry that could not be removed (the tree then still exists).
+// bits first, so read-only ones can be emptied. A tree is removed by
+// descriptors at any depth and never beyond its own file system: a mount
+// point inside it stays, with what it holds (RemoveTree). 0 also when
+// nothing was there; -1 empty path or information failure; -3 failure, with
+// errno from the first entry that could not be removed, or EBUSY when mount
+// points were left (the tree then still exists).
 int FSRemove(const ustring &path, bool allowundo = false);
 
 // What FSReadSmallFile found at a path.

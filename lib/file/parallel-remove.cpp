@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "file/file-op.h"
+#include "file/remove-tree.h"
 #include "file/scoped.h"
 
 namespace {
@@ -31,7 +32,11 @@ bool IsDotOrDotDot(const char *name) {
 // for FSRemove to remove or report.
 class NonDirectoryUnlinker {
 public:
-    explicit NonDirectoryUnlinker(QueuedFd root) { queue_.push_back(std::move(root)); }
+    // `root` lies on the mount that `place` describes; directories on other
+    // mounts are left alone.
+    NonDirectoryUnlinker(QueuedFd root, const EntryStat &place) : place_(place) {
+        queue_.push_back(std::move(root));
+    }
     NonDirectoryUnlinker(const NonDirectoryUnlinker &) = delete;
     NonDirectoryUnlinker &operator=(const NonDirectoryUnlinker &) = delete;
 
@@ -86,7 +91,8 @@ private:
             }
             QueuedFd sub(new ScopedFd(
                 openat(dir, ent->d_name, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC)));
-            if (!sub->valid()) continue;
+            EntryStat st;
+            if (!sub->valid() || StatAt(sub->get(), "", st) != 0 || !st.SameMount(place_)) continue;
             QueuedFd left = Queue(std::move(sub));
             if (left) Empty(std::move(left));
         }
@@ -102,6 +108,7 @@ private:
         return nullptr;
     }
 
+    const EntryStat place_;
     std::mutex mutex_;
     std::condition_variable changed_;
     std::vector<QueuedFd> queue_;
@@ -114,7 +121,9 @@ int FSRemoveParallel(const ustring &path, unsigned threads) {
     if (threads > 1 && !path.empty()) {
         QueuedFd root(
             new ScopedFd(open(path.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC)));
-        if (root->valid()) NonDirectoryUnlinker(std::move(root)).Run(threads);
+        EntryStat place;
+        if (root->valid() && StatAt(root->get(), "", place) == 0)
+            NonDirectoryUnlinker(std::move(root), place).Run(threads);
     }
     return FSRemove(path, false);
 }

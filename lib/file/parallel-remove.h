@@ -5,8 +5,8 @@
 
 // FSRemove, with the files of a directory tree unlinked by `threads` threads
 // side by side first (file systems unlink in different directories at
-// once). Same results as FSRemove. Any thread may call it; the threads it
-// starts are joined before it returns, and they share nothing with callers.
+// once), never on another mount than `path`'s. Same results as FSRemove. Any thread may call it;
+// the threads it starts are joined before it returns, and they share nothing with callers.
 int FSRemoveParallel(const ustring &path, unsigned threads);
 
 #endif

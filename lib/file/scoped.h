@@ -37,6 +37,15 @@ public:
         fd_ = -1;
         return fd;
     }
+    // Closes what it holds (keeping errno) and takes `fd` instead.
+    void reset(int fd = -1) {
+        if (fd_ >= 0) {
+            const int saved_errno = errno;
+            close(fd_);
+            errno = saved_errno;
+        }
+        fd_ = fd;
+    }
     // fsync(2): 0, or -1 with errno.
     int Sync() const { return fsync(fd_); }
     // Closes now: 0, or -1 with errno (the descriptor is gone either way).

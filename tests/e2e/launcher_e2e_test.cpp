@@ -357,6 +357,35 @@ TEST_F(LauncherE2eTest, CopyAtAnotherPathIsNotASecondInstance) {
     EXPECT_EQ(3, CountOccurrences(log, kDone)) << log;
 }
 
+// Regression: two launchers of one installation, reached by two paths,
+// upgraded one copy at the same time, and the copy was often lost.
+TEST_F(LauncherE2eTest, TwoPathsOfOneInstallationUpgradeTheCopyOnce) {
+    install_.RunUnprivileged();
+    install_.SetLogLevels("service_debug=6\n");
+    ASSERT_NO_FATAL_FAILURE(InstallClientCopy());
+    const std::string other = install_.root() + "/bin/tarrowind-launcher.copy";
+    ASSERT_EQ(0, RunCommand("cp -p '" + install_.launcher() + "' '" + other + "'"));
+    for (int round = 1; round <= 20; ++round) {
+        SCOPED_TRACE("round " + std::to_string(round));
+        const std::string build = std::to_string(1000 + round);
+        install_.RepackPackage(build);
+        const size_t seen = install_.Log().size();
+        std::unique_ptr<ChildProcess> first = install_.Start();
+        std::unique_ptr<ChildProcess> second = install_.Start({}, other);
+        ASSERT_TRUE(first->Wait(kTimeoutMs) && second->Wait(kTimeoutMs));
+        EXPECT_EQ("exit 0", first->StatusText()) << first->Errors();
+        EXPECT_EQ("exit 0", second->StatusText()) << second->Errors();
+        const std::string log = install_.Log().substr(seen);
+        EXPECT_EQ(1, CountOccurrences(log, "extract package: ")) << log;
+        EXPECT_NE(std::string::npos,
+                  ReadHead(install_.app() + "/INFO", 4096).find("build_version=" + build));
+        EXPECT_TRUE(IsExecutableFile(install_.app() + "/bin/tarrowind-backup-ui"));
+        EXPECT_EQ(std::vector<std::string>{}, Leftovers(install_.user()));
+        EXPECT_EQ(std::string::npos, log.find("[ERROR]")) << log;
+        KillProcessesWithEnvironment("HOME=" + install_.home());
+    }
+}
+
 TEST_F(LauncherE2eTest, KilledLauncherDoesNotBlockTheNextOne) {
     install_.SetLogLevels("launcher_debug=7\n");
     ASSERT_NO_FATAL_FAILURE(InstallClientCopy());
@@ -576,7 +605,8 @@ struct StrandRow {
     const char *build;                 // in the copy afterwards; null: no copy at all
     const char *log;                   // the log's one line holds this; "": empty log
     std::function<void(LauncherInstall &)> check = nullptr;
-    bool as_root = false;  // root, with a home of the unprivileged user
+    bool as_root = false;                     // root, with a home of the unprivileged user
+    std::vector<std::string> leftovers = {};  // in the user's folder afterwards
 };
 
 void PrintTo(const StrandRow &row, std::ostream *os) { *os << row.name; }
@@ -591,6 +621,86 @@ std::string EntriesOfAnotherOwner(const std::string &dir) {
 // A read-only folder in the package.
 const std::vector<ArchiveEntry> kReadOnly = {DirEntry("bin/ro", 0555),
                                              FileEntry("bin/ro/file", "x\n")};
+
+// Puts what `make` makes (its command, the name follows) at the names of
+// both locks in the user's folder, and a newer package in place.
+std::function<void(LauncherInstall &)> AtTheLockNames(const std::string &make) {
+    return [make](LauncherInstall &i) {
+        i.Shell("for f in \"$U\"/.launcher-*.lock \"$U/.tree.lock\"; do rm \"$f\" && " + make +
+                " \"$f\"; done");
+        i.RepackPackage("1001");
+    };
+}
+
+// A folder at the name of the single-instance lock, which cannot be replaced
+// while something else holds the lock of the user's folder (for 15 seconds),
+// and a newer package.
+void LockNameThatCannotBeReplaced(LauncherInstall &i) {
+    i.Shell(
+        "for f in \"$U\"/.launcher-*.lock; do rm \"$f\" && mkdir \"$f\"; done; "
+        "flock \"$U\" sh -c ': > \"$T/held\"; exec sleep 15' >/dev/null 2>&1 & "
+        "n=0; until [ -e \"$T/held\" ] || [ $n -ge 100 ]; do sleep 0.05; n=$((n + 1)); done");
+    i.RepackPackage("1001");
+}
+
+// An entry about 6,000 bytes below the copy, deeper than PATH_MAX.
+const std::vector<ArchiveEntry> kDeep = {FileEntry(
+    "share/" +
+        [] {
+            std::string dirs;
+            for (int i = 0; i < 60; ++i) dirs += std::string(99, 'd') + "/";
+            return dirs;
+        }() +
+        "end",
+    "x\n")};
+
+// A folder of the user's, $T/mounted, holding a file, the folder of the
+// copy that BindMountInTheCopy mounts it on, and a newer package.
+void BindMountSource(LauncherInstall &i) {
+    if (RunCommand("unshare -m true") != 0) GTEST_SKIP() << "mounting is refused here (unshare -m)";
+    i.Shell(
+        "mkdir -p \"$T/mounted\" \"$A/share/mnt\" && echo keep > \"$T/mounted/file\" && "
+        "{ [ $(id -u) != 0 ] || chown -R 65534:65534 \"$T/mounted\"; }");
+    i.RepackPackage("1001");
+}
+
+// Runs the launcher in a mount namespace of its own with $T/mounted
+// mounted on Tarrowind.app/share/mnt.
+const std::vector<std::string> kBindMountInTheCopy = {
+    "unshare",
+    "-m",
+    "sh",
+    "-c",
+    "mount --bind \"$HOME/../mounted\" \"$HOME/.TarrowindBackup/Tarrowind.app/share/mnt\" && "
+    "exec \"$@\"",
+    "wrapper"};
+
+// Two upgrades of a copy with an entry deeper than PATH_MAX, each leaving no
+// backup, and a third package of that kind.
+void UpgradedTwiceWithADeepEntry(LauncherInstall &i) {
+    for (const char *build : {"1001", "1002"}) {
+        i.RepackPackage(build, "", kDeep);
+        ASSERT_EQ("exit 0", i.Run().status);
+        LauncherInstall::StopClient(i.WaitForClient());
+        EXPECT_EQ(std::vector<std::string>{}, Leftovers(i.user()));
+    }
+    i.RepackPackage("1003", "", kDeep);
+}
+
+// The client of build 1000 keeps running while its copy is moved to a backup
+// name and deleted, as one that survived an upgrade does; its pid goes to
+// $T/old.pid.
+void ClientOfADeletedCopy(LauncherInstall &i) {
+    i.Shell(
+        "S=; [ \"$(id -u)\" != 0 ] || S='setpriv --reuid=65534 --regid=65534 --clear-groups'; "
+        "HOME=\"$H\" $S \"$A/bin/tarrowind-backup-ui\" >/dev/null 2>&1 </dev/null & "
+        "echo $! > \"$T/old.pid\"; n=0; "
+        "until grep -qx \"pid=$!\" \"$U/ui.pid\" 2>/dev/null || [ $n -ge 100 ]; do "
+        "sleep 0.1; n=$((n + 1)); done; "
+        "cp -a \"$A\" \"$T/copy\" && mv \"$A\" \"$A\"_tmp && rm -r \"$A\"_tmp && "
+        "mv \"$T/copy\" \"$A\"");
+    i.RepackPackage("1001");
+}
 
 class StrandedUserTest : public ::testing::TestWithParam<StrandRow> {};
 
@@ -610,12 +720,20 @@ TEST_P(StrandedUserTest, EndsWithTheBestCopyRunning) {
         ASSERT_TRUE(LauncherInstall::StopClient(client));
     }
     if (row.setup) row.setup(install);
+    if (IsSkipped()) return;
     install.SetWrapper(row.wrapper);
+    std::vector<std::string> env = row.env;
+    for (std::string &change : env)
+        if (change.find("=$H/") != std::string::npos)
+            change.replace(change.find("$H"), 2, install.home());
 
     const auto start = std::chrono::steady_clock::now();
-    const LauncherInstall::Result r = install.Run(row.env);
+    const LauncherInstall::Result r = install.Run(env);
     EXPECT_LT(SecondsSince(start), 20.0) << "a login must not wait this long";
     EXPECT_EQ(row.as_root ? "exit 1" : "exit 0", r.status) << r.err;
+    if (row.as_root) {
+        EXPECT_NE(std::string::npos, r.err.find("; leaving it untouched\n")) << r.err;
+    }
     if (row.build) {
         EXPECT_NE(
             std::string::npos,
@@ -629,7 +747,7 @@ TEST_P(StrandedUserTest, EndsWithTheBestCopyRunning) {
     } else {
         EXPECT_FALSE(PathExists(install.user())) << r.err;
     }
-    EXPECT_EQ(std::vector<std::string>{}, Leftovers(install.user()));
+    EXPECT_EQ(row.leftovers, Leftovers(install.user()));
     EXPECT_EQ("", EntriesOfAnotherOwner(install.home()));
     const std::string log = install.Log();
     if (*row.log) {
@@ -859,15 +977,78 @@ INSTANTIATE_TEST_SUITE_P(
         StrandRow{"NoLockCanBeTaken",
                   "home",
                   true,
-                  [](LauncherInstall &i) {
-                      i.Shell(
-                          "for f in \"$U\"/.launcher-*.lock; do rm \"$f\" && mkdir \"$f\"; done");
-                      i.RepackPackage("1001");
-                  },
+                  LockNameThatCannotBeReplaced,
                   {},
                   {},
                   "1000",
-                  "starting the client without upgrading it\n"}),
+                  "starting the client without upgrading it\n"},
+        // What stands at a lock's name is replaced: the next login upgrades.
+        StrandRow{"LockNameIsADanglingLink",
+                  "home",
+                  true,
+                  AtTheLockNames("ln -s \"$T/nowhere\""),
+                  {},
+                  {},
+                  "1001",
+                  ""},
+        StrandRow{"LockNameIsAFifo", "home", true, AtTheLockNames("mkfifo"), {}, {}, "1001", ""},
+        StrandRow{"LockNameIsAFolder", "home", true, AtTheLockNames("mkdir"), {}, {}, "1001", ""},
+        StrandRow{"LockNameIsAClosedFile",
+                  "home",
+                  true,
+                  AtTheLockNames("install -m 000 /dev/null"),
+                  {},
+                  {},
+                  "1001",
+                  ""},
+        // Regression: removal descended into a file system mounted in the old
+        // copy and deleted its files.
+        StrandRow{
+            "BindMountInsideTheOldCopy",
+            "home",
+            true,
+            BindMountSource,
+            {},
+            kBindMountInTheCopy,
+            "1001",
+            "Tarrowind.app_tmp/share/mnt' is the mount point of another file system",
+            [](LauncherInstall &i) { EXPECT_EQ("keep\n", ReadFile(i.scratch("mounted/file"))); },
+            false,
+            {"Tarrowind.app_tmp"}},
+        // Regression: a copy deeper than PATH_MAX could never be removed, and
+        // every upgrade left one more backup.
+        StrandRow{
+            "CopyDeeperThanPathMax", "home", true, UpgradedTwiceWithADeepEntry, {}, {}, "1003", ""},
+        // Regression: a client that survived an upgrade runs its deleted old
+        // copy, was never stopped again and ran beside the new one.
+        StrandRow{"ClientRunsADeletedOldCopy",
+                  "home",
+                  true,
+                  ClientOfADeletedCopy,
+                  {},
+                  {},
+                  "1001",
+                  "",
+                  [](LauncherInstall &i) {
+                      EXPECT_FALSE(ProcessAlive(atoi(ReadFile(i.scratch("old.pid")).c_str())));
+                  }},
+        StrandRow{"RootWithAHomeInAFolderOfAUser",
+                  "home",
+                  false,
+                  [](LauncherInstall &i) {
+                      i.Shell("mkdir -p \"$T/alice/roothome\" && chown 65534 \"$T/alice\"");
+                  },
+                  {"HOME=$H/../alice/roothome"},
+                  {},
+                  nullptr,
+                  "",
+                  [](LauncherInstall &i) {
+                      std::string created;
+                      EXPECT_EQ(
+                          0, RunCommand("ls -A '" + i.scratch("alice/roothome") + "'", &created));
+                      EXPECT_EQ("", created);
+                  },
+                  true}),
     [](const ::testing::TestParamInfo<StrandRow> &info) { return std::string(info.param.name); });
 
 // A run that falls short of its work sends one line to the system log, which
@@ -941,13 +1122,7 @@ INSTANTIATE_TEST_SUITE_P(
                        return "mount -t tmpfs -o size=16m,uid=65534,gid=65534 tmpfs " +
                               testing_support::Quote(i.user());
                    }},
-        SummaryRow{"NoLock",
-                   [](LauncherInstall &i) {
-                       i.Shell(
-                           "for f in \"$U\"/.launcher-*.lock; do rm \"$f\" && mkdir \"$f\"; done");
-                       i.RepackPackage("1001");
-                   },
-                   "<12>",
+        SummaryRow{"NoLock", LockNameThatCannotBeReplaced, "<12>",
                    "no upgrade was tried without the single-instance lock: installed build 1000, "
                    "package build 1001"}),
     [](const ::testing::TestParamInfo<SummaryRow> &info) { return std::string(info.param.name); });

@@ -1,5 +1,6 @@
 #include "launcher.h"
 
+#include <chrono>
 #include <climits>
 
 #include <QCloseEvent>
@@ -16,10 +17,15 @@
 #include "run_summary.h"
 #include "tarrowind-service.h"
 #include "texts/strtab.h"
+#include "tree_lock.h"
 
 namespace {
 
 const char kComponent[] = "launcher_debug";
+
+// How long a launcher waits for another one's changes to the user's tree:
+// an upgrade of a large package on a slow disk, with room to spare.
+const std::chrono::milliseconds kTreeLockWait(60000);
 
 // Keeps the user from closing the dialog (window manager close button,
 // Escape) while it exists: the service sequence cannot be cancelled, and the
@@ -111,14 +117,29 @@ void Worker::JoinThread() { m_handler_thread->wait(ULONG_MAX); }
 
 void Worker::HandleServicce() {
     Logger::LogMsg(Logger::L_DEBUG, kComponent, "[DEBUG] launcher(%d): running\n", 86);
-    m_service->PreUpgrade();
-    const Shortfall shortfall = UpgradeIfDue();
-    m_service->RemoveAgedFolders();
+    const Shortfall shortfall = ChangeTheTree();
     m_service->PostUpgrade();
     ReportShortfall(shortfall, m_service->GetSourceVersion().build_version,
                     m_service->GetTargetVersion().build_version);
     Logger::LogMsg(Logger::L_DEBUG, kComponent, "[DEBUG] launcher(%d): done\n", 114);
     emit sigServiceDone();
+}
+
+Shortfall Worker::ChangeTheTree() {
+    // Taken before the versions are read: a launcher that waited for
+    // another's upgrade decides on the copy that upgrade left.
+    const TreeLock lock(Service::GetUserTarrowindInstallPath(), kTreeLockWait);
+    m_service->PreUpgrade();
+    if (!lock.held()) {
+        Logger::LogMsg(Logger::L_WARNING, kComponent,
+                       "[WARNING] launcher(%d): cannot take the lock of the user's folder (%s): "
+                       "starting the client without upgrading it\n",
+                       __LINE__, lock.error().c_str());
+        return Shortfall::kNoTreeLock;
+    }
+    const Shortfall shortfall = UpgradeIfDue();
+    m_service->RemoveAgedFolders();
+    return shortfall;
 }
 
 Shortfall Worker::UpgradeIfDue() {

@@ -59,6 +59,9 @@ public slots:
     void HandleServicce();
 
 private:
+    // Under the lock of the user's tree: the versions, the upgrade when one
+    // is due, the aged folder. Returns how the run fell short.
+    Shortfall ChangeTheTree();
     // Upgrades the copy when an upgrade is due and the package is worth it,
     // with the dialog shown meanwhile. Returns how the run fell short.
     Shortfall UpgradeIfDue();

@@ -1,11 +1,9 @@
 #include "qtsingleapplication.h"
 
 #include <errno.h>
-#include <fcntl.h>
 #include <stdlib.h>
 #include <string.h>
 #include <sys/file.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <string>
@@ -14,6 +12,7 @@
 #include <QCryptographicHash>
 
 #include "file/file-op.h"
+#include "file/lock-file.h"
 #include "file/scoped.h"
 #include "tarrowind-service.h"
 
@@ -24,29 +23,20 @@ namespace {
 // <home>/.TarrowindBackup/.launcher-<digest>.lock, in the folder that only
 // this user owns, whatever the environment says about runtime folders. Its
 // path goes to `path`. -1 with `error` set when it cannot be opened safely.
-int OpenLockFile(const QString &executable, std::string &path, std::string &error) {
+int OpenInstanceLock(const QString &executable, std::string &path, std::string &error) {
     const ustring dir = Service::GetUserTarrowindInstallPath();
     const QByteArray id =
         QCryptographicHash::hash(executable.toUtf8() + "\n" + QByteArray::number(getuid()),
                                  QCryptographicHash::Sha1)
             .toHex()
             .left(16);
-    path = std::string(dir.c_str()) + "/.launcher-" + id.constData() + ".lock";
+    const std::string name = std::string(".launcher-") + id.constData() + ".lock";
+    path = std::string(dir.c_str()) + "/" + name;
     if (FSMKDirP(dir) != 0) {
         error = std::string("cannot create ") + dir.c_str() + ": " + strerror(errno);
         return -1;
     }
-    ScopedFd fd(open(path.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0600));
-    if (!fd.valid()) {
-        error = path + ": " + strerror(errno);
-        return -1;
-    }
-    struct stat64 st;
-    if (fstat64(fd.get(), &st) != 0 || !S_ISREG(st.st_mode) || st.st_uid != getuid()) {
-        error = path + ": not a file of this user";
-        return -1;
-    }
-    return fd.release();
+    return OpenLockFile(dir.c_str(), name, error);
 }
 
 }  // namespace
@@ -58,7 +48,7 @@ QtSingleApplication::QtSingleApplication(int &argc, char **argv, bool GUIenabled
     Q_ASSERT(GUIenabled);
     Q_UNUSED(GUIenabled);
     std::string path;
-    lock_fd_.reset(new ScopedFd(OpenLockFile(applicationFilePath(), path, lock_error_)));
+    lock_fd_.reset(new ScopedFd(OpenInstanceLock(applicationFilePath(), path, lock_error_)));
     if (lock_fd_->valid() && flock(lock_fd_->get(), LOCK_EX | LOCK_NB) != 0) {
         if (errno == EWOULDBLOCK) {
             running_ = true;

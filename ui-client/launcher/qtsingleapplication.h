@@ -16,8 +16,9 @@ class ScopedFd;
 // drops the lock when the process ends in any way, so a crashed or killed
 // instance never blocks the next one. The file lies in the user's own folder,
 // so launchers whose environments differ (a desktop session, su, cron) find
-// the same lock, and no other user can take it away. A link or a file of
-// another user there is never used: the lock then cannot be taken.
+// the same lock, and no other user can take it away. Whatever else stands at
+// the lock's name (a link, a FIFO, a folder, a file of another user) is
+// replaced, never used (OpenLockFile).
 class QtSingleApplication : public QApplication {
     Q_OBJECT
 

@@ -17,6 +17,8 @@ const char *WhatHappened(Shortfall what) {
             return "the package was not installed for want of room on the user's disk";
         case Shortfall::kNoLock:
             return "no upgrade was tried without the single-instance lock";
+        case Shortfall::kNoTreeLock:
+            return "no upgrade was tried without the lock of the user's folder";
         case Shortfall::kNone:
             break;
     }

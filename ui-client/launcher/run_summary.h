@@ -14,6 +14,7 @@ enum class Shortfall {
     kPackageRefused,  // an upgrade was due, but the package was not worth trying
     kNoRoom,          // an upgrade was due, but its copy does not fit on the disk
     kNoLock,          // no upgrade could be tried without the single-instance lock
+    kNoTreeLock,      // ... nor without the lock of the user's tree
 };
 
 // The system log's line for `what`: what happened, the build of the user's

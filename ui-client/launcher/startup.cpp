@@ -86,16 +86,51 @@ void CatchFileSizeLimit() {
 
 }  // namespace
 
-uid_t ForeignHomeOwner(const ustring &home) {
-    if (geteuid() != 0) return 0;
-    std::string path = home.c_str();
-    struct stat64 st;
-    while (stat64(path.c_str(), &st) != 0) {
-        const size_t slash = path.rfind('/');
-        if (errno != ENOENT || slash == std::string::npos) return 0;
-        path = slash == 0 ? "/" : path.substr(0, slash);
+namespace {
+
+// Why the entry `path`, as `st` describes it, lets someone but root change
+// what lies below it; empty when nothing does.
+std::string UnsafeLevel(const std::string &path, const struct stat64 &st) {
+    if (st.st_uid != 0) return "'" + path + "' belongs to uid " + std::to_string(st.st_uid);
+    const bool others_write =
+        (st.st_mode & S_IWOTH) != 0 || ((st.st_mode & S_IWGRP) != 0 && st.st_gid != 0);
+    if (S_ISDIR(st.st_mode) && others_write && (st.st_mode & S_ISVTX) == 0)
+        return "'" + path + "' may be written by other users";
+    return "";
+}
+
+std::string ParentOf(const std::string &path) {
+    const size_t slash = path.rfind('/');
+    return slash == 0 || slash == std::string::npos ? "/" : path.substr(0, slash);
+}
+
+// UnsafeLevel of `path` and of every folder above it up to "/", each looked
+// at itself (a link is not followed); missing levels are skipped.
+std::string UnsafeChain(std::string path) {
+    for (;;) {
+        struct stat64 st;
+        if (lstat64(path.c_str(), &st) == 0) {
+            const std::string reason = UnsafeLevel(path, st);
+            if (!reason.empty()) return reason;
+        }
+        if (path == "/" || path.empty()) return "";
+        path = ParentOf(path);
     }
-    return st.st_uid;
+}
+
+}  // namespace
+
+std::string ForeignHomeReason(const ustring &home) {
+    if (geteuid() != 0) return "";
+    const std::string reason = UnsafeChain(home.c_str());
+    if (!reason.empty()) return reason;
+    // Links on the way lead elsewhere: the folders they lead to count too.
+    std::string existing = home.c_str();
+    struct stat64 st;
+    while (lstat64(existing.c_str(), &st) != 0 && existing != "/") existing = ParentOf(existing);
+    char real[PATH_MAX];
+    if (!realpath(existing.c_str(), real) || existing == real) return "";
+    return UnsafeChain(real);
 }
 
 namespace {
@@ -146,11 +181,12 @@ int RunLauncher(int argc, char **argv, const StartupHooks &hooks) {
     CatchFileSizeLimit();
     initialize_resources(argv[0]);
     const ustring home = Service::GetUserInstallPath();
-    if (const uid_t owner = ForeignHomeOwner(home)) {
+    const std::string unsafe = ForeignHomeReason(home);
+    if (!unsafe.empty()) {
         fprintf(stderr,
-                "tarrowind-launcher: running as root, but the home directory '%s' belongs to uid "
-                "%u; leaving it untouched\n",
-                home.c_str(), static_cast<unsigned>(owner));
+                "tarrowind-launcher: running as root, but the home directory '%s' is not root's "
+                "alone: %s; leaving it untouched\n",
+                home.c_str(), unsafe.c_str());
         return 1;
     }
     PlatformFallback platform;

@@ -4,6 +4,7 @@
 #include <sys/types.h>
 
 #include <functional>
+#include <string>
 
 #include <QString>
 
@@ -34,11 +35,16 @@ int RunLauncher(int argc, char **argv, const StartupHooks &hooks = StartupHooks(
 // then the running executable's resolved path.
 QString ExecutablePath(const char *bin);
 
-// Root started with the HOME of another user (sudo keeping HOME) would leave
-// folders there that the user can no longer write. Returns the uid of the
-// owner of `home`, or of its nearest existing ancestor when `home` is
-// missing, when the process runs as root and that owner is not root; 0
-// otherwise (not root, a home of root's, or nothing of it can be examined).
-uid_t ForeignHomeOwner(const ustring &home);
+// Root started with the HOME of another user (sudo keeping HOME), or with a
+// home inside a folder that another user can change, would leave folders
+// that the user can no longer write, or work in a tree that can be swapped
+// for a link at any moment. Returns why root must leave `home` alone: the
+// home or a folder above it up to "/" (from the nearest existing level when
+// the home is missing) belongs to another uid, or is a folder that other
+// users may write without the sticky bit. Each level is looked at itself,
+// never through a link; the folders that links on the way lead to are
+// checked as well. Empty when the process does not run as root or nothing
+// is wrong.
+std::string ForeignHomeReason(const ustring &home);
 
 #endif

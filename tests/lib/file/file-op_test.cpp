@@ -7,6 +7,7 @@
 #include <limits.h>
 #include <stdlib.h>
 #include <string.h>
+#include <sys/mount.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/types.h>
@@ -21,6 +22,7 @@
 
 #include <gtest/gtest.h>
 
+#include "disk_state.h"
 #include "file/parallel-remove.h"
 #include "log.h"
 #include "test_support.h"
@@ -378,30 +380,65 @@ TEST_F(FileOpTest, RemoveLinkTreeAndMissing) {
     }
 }
 
-// A removal that fails deep in a tree must release the stream of every level.
-TEST_F(FileOpTest, FailedRemoveReleasesDirectoryStreams) {
-    // Levels until the full path no longer fits PATH_MAX, so lstat fails with
-    // ENAMETOOLONG below them.
+// Regression: a tree deeper than PATH_MAX could never be removed ("File name
+// too long"). The removal holds one descriptor, whatever the depth.
+TEST_F(FileOpTest, RemovesATreeDeeperThanPathMax) {
     const std::string name(200, 'd');
-    int fd = open(dir_.path().c_str(), O_RDONLY | O_DIRECTORY);
-    ASSERT_GE(fd, 0);
-    size_t length = dir_.path().size();
-    for (int level = 0; length < 4096 + 400; ++level) {
-        ASSERT_EQ(0, mkdirat(fd, name.c_str(), 0755));
-        const int next = openat(fd, name.c_str(), O_RDONLY | O_DIRECTORY);
-        close(fd);
-        ASSERT_GE(next, 0);
-        fd = next;
-        length += 1 + name.size();
-    }
-    close(fd);
     for (const Remover &remover : kRemovers) {
         SCOPED_TRACE(remover.name);
+        int fd = open(dir_.path().c_str(), O_RDONLY | O_DIRECTORY);
+        ASSERT_GE(fd, 0);
+        for (size_t length = dir_.path().size(); length < 4096 + 400; length += 1 + name.size()) {
+            ASSERT_EQ(0, mkdirat(fd, name.c_str(), length % 3 ? 0755 : 0555));
+            const int next = openat(fd, name.c_str(), O_RDONLY | O_DIRECTORY);
+            close(fd);
+            ASSERT_GE(next, 0);
+            fd = next;
+        }
+        const int file = openat(fd, "file", O_WRONLY | O_CREAT, 0644);
+        EXPECT_EQ(0, close(file));
+        close(fd);
         const int before = OpenDescriptorCount();
-        EXPECT_EQ(-3, remover.remove(Sub(name).c_str()));
+        EXPECT_EQ(0, remover.remove(Sub(name).c_str())) << strerror(errno);
         EXPECT_EQ(before, OpenDescriptorCount());
-        EXPECT_TRUE(PathExists(Sub(name)));
+        EXPECT_FALSE(PathExists(Sub(name)));
     }
+}
+
+// Regression: removing a tree with a file system mounted inside it deleted
+// that file system's files before failing with "Device or resource busy".
+// A tmpfs has a device of its own; a bind mount of a folder of the same
+// device differs only in its mount.
+TEST_F(FileOpTest, RemovalLeavesMountPointsInsideTheTree) {
+    MakeFile(Sub("elsewhere/file"), "keep", 0644);
+    for (const Remover &remover : kRemovers)
+        for (const bool bind : {false, true}) {
+            SCOPED_TRACE(std::string(remover.name) + (bind ? ", bind mount" : ", tmpfs"));
+            const std::string mount_point = Sub("tree/share/mnt");
+            MakeFile(Sub("tree/share/other/file"), "x", 0644);
+            MakeFile(Sub("tree/top"), "x", 0644);
+            testing_support::MakeDirs(mount_point);
+            testing_support::ScopedTmpfs tmpfs(mount_point, "1m");
+            if (!tmpfs.mounted()) GTEST_SKIP() << "mounting is refused here: " << tmpfs.error();
+            if (bind) {
+                ASSERT_EQ(0, mount(Sub("elsewhere").c_str(), mount_point.c_str(), nullptr, MS_BIND,
+                                   nullptr));
+            }
+            if (!bind) WriteFile(mount_point + "/file", "keep");
+
+            EXPECT_EQ(-3, remover.remove(Sub("tree").c_str()));
+            EXPECT_EQ(EBUSY, errno);
+            EXPECT_EQ("keep", ReadFile(mount_point + "/file"));
+            EXPECT_FALSE(PathExists(Sub("tree/top")));
+            EXPECT_FALSE(PathExists(Sub("tree/share/other")));
+            EXPECT_NE(std::string::npos,
+                      Log().find("'" + mount_point + "' is the mount point of another file system"))
+                << Log();
+            if (bind) {
+                ASSERT_EQ(0, umount2(mount_point.c_str(), MNT_DETACH));
+            }
+        }
+    EXPECT_EQ("keep", ReadFile(Sub("elsewhere/file")));
 }
 
 TEST_F(FileOpTest, ReadDirWithAndWithoutInfo) {

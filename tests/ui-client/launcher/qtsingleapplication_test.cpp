@@ -3,6 +3,7 @@
 #include <fcntl.h>
 #include <glob.h>
 #include <stdlib.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -59,24 +60,31 @@ time_t MtimeOf(const std::string &path) {
     return lstat(path.c_str(), &st) == 0 ? st.st_mtime : -1;
 }
 
-// Whatever lies at the lock's name instead of a file of this user is never
-// used, nor is anything it points to created or written: the lock then
-// cannot be taken.
-TEST(QtSingleApplication, NeverUsesWhatReplacesTheLockFile) {
+ino_t InodeOf(const std::string &path) {
+    struct stat st;
+    return lstat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode) ? st.st_ino : 0;
+}
+
+// Whatever lies at the lock's name instead of a file of this user is
+// replaced, never followed: nothing it points to is created or written, and
+// the next launcher takes the lock. A file of this user's own is kept,
+// whatever its mode, and so is the lock of a live launcher.
+TEST(QtSingleApplication, ReplacesWhatStandsAtTheLocksNameButNeverALiveLock) {
     TempDir dir;
     ASSERT_EQ(0, mkdir(dir.sub("runtime").c_str(), 0700));
     ScopedEnv runtime("XDG_RUNTIME_DIR", dir.sub("runtime"));
     const std::string target = dir.sub("target");
+    int held = -1;
     const struct {
         const char *name;
         std::function<void(const std::string &lock)> replace;
-        bool target_exists;
+        LockResult result;
     } rows[] = {
         {"directory", [](const std::string &lock) { ASSERT_EQ(0, mkdir(lock.c_str(), 0700)); },
-         false},
+         kTaken},
         {"dangling symbolic link",
          [&](const std::string &lock) { ASSERT_EQ(0, symlink(target.c_str(), lock.c_str())); },
-         false},
+         kTaken},
         {"symbolic link to a file",
          [&](const std::string &lock) {
              WriteFile(target, "keep\n");
@@ -84,7 +92,17 @@ TEST(QtSingleApplication, NeverUsesWhatReplacesTheLockFile) {
              ASSERT_EQ(0, utimensat(AT_FDCWD, target.c_str(), old, 0));
              ASSERT_EQ(0, symlink(target.c_str(), lock.c_str()));
          },
-         true},
+         kTaken},
+        {"FIFO", [](const std::string &lock) { ASSERT_EQ(0, mkfifo(lock.c_str(), 0600)); }, kTaken},
+        {"closed file", [](const std::string &lock) { WriteFile(lock, "", 0); }, kTaken},
+        {"closed file held by a live launcher",
+         [&](const std::string &lock) {
+             WriteFile(lock, "", 0600);
+             held = open(lock.c_str(), O_RDWR);
+             ASSERT_EQ(0, flock(held, LOCK_EX));
+             ASSERT_EQ(0, chmod(lock.c_str(), 0));
+         },
+         kHeldByAnother},
     };
     for (const auto &row : rows) {
         SCOPED_TRACE(row.name);
@@ -93,14 +111,22 @@ TEST(QtSingleApplication, NeverUsesWhatReplacesTheLockFile) {
         ASSERT_FALSE(lock.empty()) << "no lock file after a first launcher";
         ASSERT_EQ(0, unlink(lock.c_str()));
         row.replace(lock);
+        const ino_t before = InodeOf(lock);
+        const bool target_made = PathExists(target);
 
-        EXPECT_EQ(kCannotTake, TryLock());
-        if (row.target_exists) {
+        EXPECT_EQ(row.result, TryLock());
+        EXPECT_NE(0u, InodeOf(lock)) << "not a regular file";
+        if (before) {
+            EXPECT_EQ(before, InodeOf(lock)) << "a file of this user's was replaced";
+        }
+        if (target_made) {
             EXPECT_EQ("keep\n", ReadFile(target));
             EXPECT_EQ(1000000000, MtimeOf(target));
         } else {
             EXPECT_FALSE(PathExists(target));
         }
+        if (held >= 0) close(held);
+        held = -1;
         ASSERT_EQ(0, remove(lock.c_str()));
         remove(target.c_str());
     }

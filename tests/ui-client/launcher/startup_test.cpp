@@ -44,27 +44,38 @@ TEST(ExecutablePath, TakesArgv0UnlessItIsABareNameOrALink) {
     }
 }
 
-// Root refuses a missing home that would be made inside a folder of another
-// user: the owner that counts is that of the nearest existing ancestor.
-TEST(ForeignHomeOwner, IsTheOwnerOfTheNearestExistingAncestor) {
+// Root leaves a home alone when anyone else can change it or what leads to
+// it: the owner of the home, of any folder above it, or of a folder a link
+// on the way leads to, and folders that others may write without the
+// sticky bit. A missing home counts from its nearest existing level.
+TEST(ForeignHomeReason, NamesTheLevelThatAnotherUserCanChange) {
     if (geteuid() != 0) GTEST_SKIP() << "only root refuses a home; this runs as uid " << geteuid();
     TempDir dir;
     const uid_t user = testing_support::kUnprivilegedUid;
-    MakeDirs(dir.sub("user"));
-    MakeDirs(dir.sub("root"));
+    for (const char *sub : {"user/roothome", "root", "open/home", "sticky/home"})
+        MakeDirs(dir.sub(sub));
     ASSERT_EQ(0, chown(dir.sub("user").c_str(), user, user));
+    ASSERT_EQ(0, chmod(dir.sub("open").c_str(), 0777));
+    ASSERT_EQ(0, chmod(dir.sub("sticky").c_str(), 01777));
+    ASSERT_EQ(0, symlink(dir.sub("user/roothome").c_str(), dir.sub("root/link").c_str()));
+    const std::string of_user = "'" + dir.sub("user") + "' belongs to uid " + std::to_string(user);
     const struct {
         const char *name;
         std::string home;
-        uid_t owner;
+        std::string reason;  // empty: the home is used
     } rows[] = {
-        {"existing home of a user", dir.sub("user"), user},
-        {"missing home in a folder of a user", dir.sub("user/missing/deeper"), user},
-        {"missing home in a folder of root", dir.sub("root/missing/deeper"), 0},
+        {"home of a user", dir.sub("user"), of_user},
+        {"missing home in a folder of a user", dir.sub("user/missing/deeper"), of_user},
+        {"missing home in a folder of root", dir.sub("root/missing/deeper"), ""},
+        {"home of root's in a folder of a user", dir.sub("user/roothome"), of_user},
+        {"link of root's into a folder of a user", dir.sub("root/link"), of_user},
+        {"folder that others may write", dir.sub("open/home"),
+         "'" + dir.sub("open") + "' may be written by other users"},
+        {"sticky folder that others may write", dir.sub("sticky/home"), ""},
     };
     for (const auto &row : rows) {
         SCOPED_TRACE(row.name);
-        EXPECT_EQ(row.owner, ForeignHomeOwner(row.home.c_str()));
+        EXPECT_EQ(row.reason, ForeignHomeReason(row.home.c_str()));
     }
 }
 

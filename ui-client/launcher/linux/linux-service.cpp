@@ -18,6 +18,7 @@
 #include "file/file-op.h"
 #include "log.h"
 #include "process/child.h"
+#include "upgrade_marker.h"
 #include "version_file.h"
 
 namespace {
@@ -61,6 +62,34 @@ bool IsInside(const std::string &path, const std::vector<ustring> &dirs) {
     return false;
 }
 
+// Where the client's program may lie: the copy `app_dir` and its backup
+// names (an upgrade moves the running copy aside and then deletes it), each
+// also through the real path of the folder that holds them.
+std::vector<ustring> CopyPlaces(const ustring &app_dir) {
+    std::vector<ustring> bases{app_dir};
+    char real[PATH_MAX];
+    if (realpath(app_dir.c_str(), real) && ustring(real) != app_dir) bases.push_back(ustring(real));
+    const ustring parent = FSParentPath(app_dir);
+    if (realpath(parent.c_str(), real) && ustring(real) != parent)
+        bases.push_back(ustring(real) + "/" + FSBaseName(app_dir));
+    std::vector<ustring> places;
+    for (const ustring &base : bases) {
+        places.push_back(base);
+        for (int n = 0; n < kBackupNames; ++n) places.push_back(GetAppBackupDir(base, n));
+    }
+    return places;
+}
+
+// /proc names a program whose file was removed by its last path followed by
+// this mark.
+std::string WithoutDeletedMark(const std::string &exe) {
+    static const std::string kMark = " (deleted)";
+    if (exe.size() > kMark.size() &&
+        exe.compare(exe.size() - kMark.size(), kMark.size(), kMark) == 0)
+        return exe.substr(0, exe.size() - kMark.size());
+    return exe;
+}
+
 // When process `pid` started, in seconds since the epoch; negative when
 // /proc does not tell.
 double ProcessStartTime(const std::string &proc) {
@@ -92,7 +121,8 @@ struct Verdict {
 };
 
 // Whether `pid`, named by a pid file last written at `written`, is this
-// user's client of `app_dir`: a process whose program lies in the copy, or
+// user's client of `app_dir`: a process whose program lies, or lay before
+// it was deleted, in the copy or one of its backups (CopyPlaces), or
 // an interpreter whose script (its first argument that is not an option) is
 // an executable file of the copy. A pid file can outlive the client, and its
 // number then belongs to an unrelated program, which must never be
@@ -107,9 +137,8 @@ Verdict CheckClientProcess(pid_t pid, const ustring &app_dir, time_t written) {
     if (started > static_cast<double>(written) + kClockSlackSeconds)
         return {ProcessCheck::kNotClient, "it started after the pid file was written"};
 
-    std::vector<ustring> dirs{app_dir};
+    const std::vector<ustring> dirs = CopyPlaces(app_dir);
     char real[PATH_MAX];
-    if (realpath(app_dir.c_str(), real) && ustring(real) != app_dir) dirs.push_back(ustring(real));
 
     // Arguments relative to the process's working directory.
     const std::string cwd = LinkTarget(proc + "/cwd");
@@ -126,7 +155,7 @@ Verdict CheckClientProcess(pid_t pid, const ustring &app_dir, time_t written) {
         at = end + 1;
     }
 
-    const std::string exe = LinkTarget(proc + "/exe");
+    const std::string exe = WithoutDeletedMark(LinkTarget(proc + "/exe"));
     if (!exe.empty()) {
         if (IsInside(exe, dirs)) return {ProcessCheck::kClient, ""};
     } else if (errno == EACCES) {

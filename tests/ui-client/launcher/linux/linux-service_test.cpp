@@ -235,15 +235,17 @@ TEST(StopService, StalePidOfAnEndedProcessReturnsQuietly) {
 // gets SIGTERM, and no other process gets anything. The service runs as an
 // unprivileged user, as users do (root may see what they cannot).
 enum class Started {
-    kProgram,          // the client's program by its absolute path
-    kProgramRelative,  // ... from the copy, by a relative path
-    kScript,           // an interpreter running a script of the copy
-    kScriptRelative,   // ... given by a relative path
-    kNonDumpable,      // a program that hides its executable
-    kOtherUser,        // the client's program, run by another user
-    kNamingAFile,      // tail -f on a file of the copy
-    kUnrelated,        // some other program of the user
-    kAfterThePidFile,  // the client's program, started after the pid file
+    kProgram,           // the client's program by its absolute path
+    kProgramRelative,   // ... from the copy, by a relative path
+    kScript,            // an interpreter running a script of the copy
+    kScriptRelative,    // ... given by a relative path
+    kNonDumpable,       // a program that hides its executable
+    kOtherUser,         // the client's program, run by another user
+    kNamingAFile,       // tail -f on a file of the copy
+    kUnrelated,         // some other program of the user
+    kAfterThePidFile,   // the client's program, started after the pid file
+    kMovedAside,        // ... whose copy an upgrade moved to a backup name and deleted
+    kDeletedElsewhere,  // ... of a copy at another name, deleted
 };
 
 struct ClientRow {
@@ -291,10 +293,25 @@ TEST_P(StopClient, SignalsTheClientAndNothingElse) {
         case Started::kUnrelated:
             argv = {"/bin/sleep", "60"};
             break;
+        case Started::kDeletedElsewhere:
+            ASSERT_EQ(0, RunCommand("cp -a '" + tree.app() + "' '" + tree.app() + ".old'"));
+            argv = {tree.app() + ".old/bin/tarrowind-backup-ui", "60"};
+            break;
         default:
             break;
     }
     const auto process = StartProcess(argv, false, cwd, row.how != Started::kOtherUser);
+    switch (row.how) {
+        case Started::kMovedAside:
+            ASSERT_EQ(0, RunCommand("mv '" + tree.app() + "' '" + tree.app() + "_tmp3' && rm -r '" +
+                                    tree.app() + "_tmp3'"));
+            break;
+        case Started::kDeletedElsewhere:
+            ASSERT_EQ(0, RunCommand("rm -r '" + tree.app() + ".old'"));
+            break;
+        default:
+            break;
+    }
     WritePid(tree, row.pid_prefix + std::to_string(process->pid()));
     if (row.how == Started::kAfterThePidFile) {
         const struct timeval hour_ago[2] = {{time(nullptr) - 3600, 0}, {time(nullptr) - 3600, 0}};
@@ -330,7 +347,10 @@ INSTANTIATE_TEST_SUITE_P(
                     ClientRow{"UnrelatedProgram", Started::kUnrelated, "",
                               "neither its program nor its script lies in the copy"},
                     ClientRow{"StartedAfterThePidFile", Started::kAfterThePidFile, "",
-                              "started after the pid file was written"}),
+                              "started after the pid file was written"},
+                    ClientRow{"ProgramOfADeletedBackup", Started::kMovedAside, "", nullptr},
+                    ClientRow{"DeletedProgramOfAnotherName", Started::kDeletedElsewhere, "",
+                              "neither its program nor its script lies in the copy"}),
     [](const testing::TestParamInfo<ClientRow> &info) { return std::string(info.param.name); });
 
 TEST(HandlePackageUpgrade, MissingClientStopsNothing) {
