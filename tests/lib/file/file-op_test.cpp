@@ -414,6 +414,11 @@ TEST_F(FileOpTest, RemovalLeavesMountPointsInsideTheTree) {
     for (const Remover &remover : kRemovers)
         for (const bool bind : {false, true}) {
             SCOPED_TRACE(std::string(remover.name) + (bind ? ", bind mount" : ", tmpfs"));
+#if defined(EMULATED)
+            // qemu's statx gives no mount id, which alone tells a bind mount
+            // of the same device apart.
+            if (bind) continue;
+#endif
             const std::string mount_point = Sub("tree/share/mnt");
             MakeFile(Sub("tree/share/other/file"), "x", 0644);
             MakeFile(Sub("tree/top"), "x", 0644);
