@@ -1,8 +1,9 @@
 // The per-user version file ("INFO") as the service reads it, and the upgrade
-// decision made from it. The input is the whole file: the service's own
-// reader of its "[Version]" section takes it by its bytes (a byte-order mark,
-// CR or LF line ends, other sections, quoted values, ";" comments), the
-// build number is parsed from its build_version, and IsNeedUpgrade decides
+// decision made from it. The input is the whole file: the service reads its
+// first 64 KiB by their bytes and hands a memory copy to the toolkit's INI
+// reader (escapes, continuations, percent-encoded keys, lists, quotes,
+// comments), the build number is parsed from its build_version, and
+// IsNeedUpgrade decides
 // for a home that holds no client. The system-wide version file and package
 // are those of the build directory above this program; scripts/run-fuzzers
 // builds only the fuzz targets there, so the decision ends at the missing
