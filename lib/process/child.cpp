@@ -84,7 +84,7 @@ bool SleepTowards(std::chrono::steady_clock::time_point deadline) {
 
 namespace {
 
-// Waits until the child that `pidfd` refers to has ended or `deadline` has
+// Waits until the process that `pidfd` refers to has ended or `deadline` has
 // passed: at once when it ends. False when the descriptor cannot be polled.
 bool PollPidfd(int pidfd, std::chrono::steady_clock::time_point deadline) {
     struct pollfd entry = {pidfd, POLLIN, 0};
@@ -97,13 +97,31 @@ bool PollPidfd(int pidfd, std::chrono::steady_clock::time_point deadline) {
     }
 }
 
+// Whether the process that `pidfd` refers to has ended.
+bool HasEnded(int pidfd) {
+    struct pollfd entry = {pidfd, POLLIN, 0};
+    return poll(&entry, 1, 0) > 0 && (entry.revents & POLLIN) != 0;
+}
+
 }  // namespace
+
+int OpenProcessDescriptor(pid_t pid) { return static_cast<int>(syscall(SYS_pidfd_open, pid, 0)); }
+
+bool WaitForProcessEnd(int pidfd, std::chrono::milliseconds limit,
+                       const std::function<bool()> &alive) {
+    const auto deadline = std::chrono::steady_clock::now() + limit;
+    if (pidfd >= 0 && PollPidfd(pidfd, deadline)) return HasEnded(pidfd);
+    for (;;) {
+        if (!alive()) return true;
+        if (!SleepTowards(deadline)) return false;
+    }
+}
 
 ChildExit WaitForChild(pid_t pid, std::chrono::milliseconds limit) {
     const auto deadline = std::chrono::steady_clock::now() + limit;
     // A process descriptor wakes the wait as the child ends; without one
     // (an older kernel) the child is probed every 20 ms.
-    const ScopedFd pidfd(static_cast<int>(syscall(SYS_pidfd_open, pid, 0)));
+    const ScopedFd pidfd(OpenProcessDescriptor(pid));
     ChildExit exit;
     for (;;) {
         const pid_t rc = waitpid(pid, &exit.status, WNOHANG);

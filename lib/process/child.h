@@ -4,6 +4,7 @@
 #include <sys/types.h>
 
 #include <chrono>
+#include <functional>
 
 // Programs the launcher starts, and bounded waits for them to end.
 
@@ -42,5 +43,16 @@ ChildExit WaitForChild(pid_t pid, std::chrono::milliseconds limit);
 // Sleeps one probe interval (20 ms) or until `deadline`, whichever is sooner;
 // false once the deadline has passed.
 bool SleepTowards(std::chrono::steady_clock::time_point deadline);
+
+// A process descriptor (pidfd_open) of `pid`, which need not be a child of
+// this process: it refers to that process and no other, even once the
+// process id is reused. -1 where the kernel has none or the process is gone.
+int OpenProcessDescriptor(pid_t pid);
+
+// Waits at most `limit` for a process that need not be a child of this one to
+// end: through its descriptor `pidfd`, which wakes the wait as it ends, or,
+// when `pidfd` is -1, by asking `alive` every 20 ms. True once it has ended.
+bool WaitForProcessEnd(int pidfd, std::chrono::milliseconds limit,
+                       const std::function<bool()> &alive);
 
 #endif

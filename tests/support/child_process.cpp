@@ -100,6 +100,7 @@ ChildProcess::ChildProcess(const std::string &program, const std::vector<std::st
     if (options.reap_at_once) {
         reaper_ = std::thread([this] {
             waitpid(pid_, &status_, 0);
+            ended_at_ = std::chrono::steady_clock::now();
             reaped_ = true;
         });
     }

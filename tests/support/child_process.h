@@ -4,6 +4,7 @@
 #include <sys/types.h>
 
 #include <atomic>
+#include <chrono>
 #include <string>
 #include <thread>
 #include <vector>
@@ -54,6 +55,8 @@ public:
     // True until Wait() has seen the process end.
     bool Running();
     int status() const { return status_; }
+    // When the process ended. REQUIRES: reap_at_once, and Wait() returned true.
+    std::chrono::steady_clock::time_point EndedAt() const { return ended_at_; }
     // The signal that ended the process, or 0. REQUIRES: Wait() returned true.
     int TermSignal() const;
     // "exit 0", "signal 9": the wait status in words, for messages.
@@ -69,6 +72,7 @@ private:
     pid_t pid_;
     std::atomic<bool> reaped_;
     int status_;
+    std::chrono::steady_clock::time_point ended_at_;
     std::thread reaper_;
 };
 

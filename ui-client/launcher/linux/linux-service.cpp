@@ -9,6 +9,7 @@
 #include <unistd.h>
 
 #include <sys/stat.h>
+#include <sys/syscall.h>
 #include <sys/wait.h>
 
 #include <sstream>
@@ -16,6 +17,7 @@
 #include <vector>
 
 #include "file/file-op.h"
+#include "file/scoped.h"
 #include "log.h"
 #include "process/child.h"
 #include "upgrade_marker.h"
@@ -29,6 +31,9 @@ const char kComponent[] = "service_debug";
 // the background: ten seconds is far more than it needs on a loaded machine,
 // and short enough that a login still ends within seconds when it hangs.
 const std::chrono::milliseconds kStartScriptLimit(10000);
+
+// How long a client has to end after SIGTERM before it gets SIGKILL.
+const std::chrono::milliseconds kGracePeriod(5000);
 
 // The process id in the pid file's "pid" value as atol reads it (leading
 // white space, an optional "+", digits), or 0 when the value is not a usable
@@ -190,8 +195,10 @@ LinuxService &LinuxService::GetInstace() {
     return instance;
 }
 
-int LinuxService::SendSignal(pid_t pid, int sig) const {
-    return kill_ ? kill_(pid, sig) : kill(pid, sig);
+int LinuxService::SendSignal(pid_t pid, int pidfd, int sig) const {
+    if (kill_) return kill_(pid, sig);
+    if (pidfd < 0) return kill(pid, sig);
+    return static_cast<int>(syscall(SYS_pidfd_send_signal, pidfd, sig, nullptr, 0));
 }
 
 void LinuxService::LoadTargetVerInfo() { Service::LoadTargetVersion(); }
@@ -335,19 +342,21 @@ bool NamesTheClient(const PidFile &file, const ustring &path, const ustring &app
 void LinuxService::StopService() {
     const ustring ui_pid_file = GetUserTarrowindInstallPath() + "/ui.pid";
     const PidFile file = ReadPidFile(ui_pid_file);
-    if (file.pid == 0 || !NamesTheClient(file, ui_pid_file, per_user_install_path)) return;
+    if (file.pid == 0) return;
     const pid_t pid = file.pid;
-    if (SendSignal(pid, SIGTERM) != 0) {
+    // Opened before the process is checked: the signals then reach the
+    // process that was checked, or none.
+    const ScopedFd pidfd(OpenProcessDescriptor(pid));
+    if (!NamesTheClient(file, ui_pid_file, per_user_install_path)) return;
+    if (SendSignal(pid, pidfd.get(), SIGTERM) != 0) {
         if (errno == ESRCH) return;
         Logger::LogMsg(Logger::L_ERR, kComponent,
                        "[ERROR] linux/linux-service(%d): kill: %s (%d)\n", __LINE__,
                        strerror(errno), errno);
     }
-    for (int second = 0; second < 5; ++second) {
-        if (SendSignal(pid, 0) != 0 && errno == ESRCH) return;
-        sleep(1);
-    }
-    SendSignal(pid, SIGKILL);
+    const auto alive = [&] { return SendSignal(pid, -1, 0) == 0 || errno != ESRCH; };
+    if (WaitForProcessEnd(pidfd.get(), kGracePeriod, alive)) return;
+    SendSignal(pid, pidfd.get(), SIGKILL);
 }
 
 void LinuxService::PostUpgrade() { LaunchPerUserBin(); }

@@ -6,6 +6,7 @@
 #include <time.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <map>
 #include <sstream>
 #include <string>
@@ -197,22 +198,61 @@ TEST(StopService, MalformedPidFileIsReported) {
                            "Failed to read pid file '" + tree.user() + "/ui.pid', not exist ?"));
 }
 
-// A client that outlives SIGTERM gets exactly five one-second probes, then
-// SIGKILL.
-TEST(StopService, ClientIgnoringTermIsKilledAfterTheGracePeriod) {
+// How a client answers SIGTERM, and how the stop must end: the client's end
+// noticed at once, SIGKILL only when five seconds have passed.
+struct StopRow {
+    const char *name;
+    const char *script;  // null: the sleeping client, which SIGTERM ends
+    bool ignore_term;
+    const char *ends_with;  // the client's end as StatusText() words it
+    int min_ms;             // the least time StopService may take
+    int max_ms;             // the most, beyond which its end went unnoticed
+};
+
+void PrintTo(const StopRow &row, std::ostream *os) { *os << row.name; }
+
+class StopSequence : public testing::TestWithParam<StopRow> {};
+
+TEST_P(StopSequence, NoticesTheEndAtOnceAndKillsAfterFiveSeconds) {
+    const StopRow &row = GetParam();
     ServiceTree tree;
+    tree.EnableDebugLog();
     const std::string exe = InstallSleepingClient(tree);
-    const auto client = StartProcess({exe, "60"}, true);
-    const std::string pid = std::to_string(client->pid());
-    WritePid(tree, pid);
-    const time_t start = time(nullptr);
-    const std::string sent = StopObserved(tree, true);
-    std::string expected = "signal 15 to " + pid + "\n";
-    for (int probe = 0; probe < 5; ++probe) expected += "signal 0 to " + pid + "\n";
-    expected += "signal 9 to " + pid + "\n";
-    EXPECT_EQ(expected, sent) << tree.Log();
-    EXPECT_GE(time(nullptr) - start, 4);
+    std::vector<std::string> argv{exe, "60"};
+    if (row.script) {
+        WriteFile(tree.app() + "/bin/client.sh", row.script);
+        ASSERT_EQ(0, chmod((tree.app() + "/bin/client.sh").c_str(), 0755));
+        argv = {"/bin/sh", tree.app() + "/bin/client.sh"};
+    }
+    const auto client = StartProcess(argv, row.ignore_term);
+    // A script's SIGTERM must come after its trap.
+    const std::string ready = tree.app() + "/bin/client.sh.ready";
+    if (row.script) WaitUntil([&] { return access(ready.c_str(), F_OK) == 0; }, 5000);
+    WritePid(tree, std::to_string(client->pid()));
+    const auto service = tree.Service();
+    const auto start = std::chrono::steady_clock::now();
+    service->StopService();
+    const auto done = std::chrono::steady_clock::now();
+    ASSERT_TRUE(client->Wait(2000)) << tree.Log();
+    EXPECT_EQ(row.ends_with, client->StatusText());
+    const auto ms = [](std::chrono::steady_clock::duration d) {
+        return std::chrono::duration_cast<std::chrono::milliseconds>(d).count();
+    };
+    EXPECT_GE(ms(done - start), row.min_ms) << tree.Log();
+    EXPECT_LE(ms(done - start), row.max_ms) << tree.Log();
+    // Noticed well within the one second that a probe a second apart takes.
+    EXPECT_LE(ms(done - client->EndedAt()), 400) << "the client's end was noticed late";
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, StopSequence,
+    testing::Values(StopRow{"ExitsAtOnce", nullptr, false, "signal 15", 0, 500},
+                    StopRow{"ExitsAfterTwoSeconds",
+                            "trap 'sleep 2; exit 0' TERM\n: >\"$0.ready\"\n"
+                            "while :; do sleep 0.05; done\n", false,
+                            "exit 0", 1900, 2600},
+                    StopRow{"IgnoresTerm", nullptr, true, "signal 9", 4900, 5600}),
+    [](const testing::TestParamInfo<StopRow> &info) { return std::string(info.param.name); });
 
 TEST(StopService, StalePidOfAnEndedProcessReturnsQuietly) {
     ServiceTree tree;
