@@ -138,6 +138,10 @@ TEST_F(CrashSafetyTest, KilledAtAnyMomentOfAnUpgradeTheNextRunCompletesIt) {
         moments.push_back({"extraction at share/d" + std::to_string(d),
                            [=](double) { return extracted(d, kFiles / 2); }});
     moments.push_back({"last file extracted", [=](double) { return complete(); }});
+    // The client is started before the old copy and the aged folder go.
+    int starts_before = 0;
+    auto started = [&]() { return StartCalls(install_.home()) > starts_before; };
+    moments.push_back({"client started", [=](double) { return started(); }});
     for (int gone : {0, 1, 3, 6, 10, 15, 20, 25, 29, 30})
         moments.push_back(
             {"clean-up, " + std::to_string(gone) + " backup directories removed",
@@ -145,14 +149,28 @@ TEST_F(CrashSafetyTest, KilledAtAnyMomentOfAnUpgradeTheNextRunCompletesIt) {
     moments.push_back({"backup removed", [=](double) {
                            return complete() && !PathExists(marker()) && !PathExists(backup());
                        }});
+    // The aged folder of older releases, removed last.
+    const std::string aged = install_.user() + "/app";
+    const std::string pristine_aged = install_.scratch("pristine-aged");
+    WriteClientTree(pristine_aged, {"900", kDirs, kFiles / 4, 'a'});
+    auto aged_removed = [=]() {
+        int gone = 0;
+        for (int d = 0; d < kDirs; ++d) gone += !PathExists(aged + ShareFile(d, 'a', 0));
+        return gone;
+    };
+    for (int gone : {1, 10, 25})
+        moments.push_back({"aged folder, " + std::to_string(gone) + " directories removed",
+                           [=](double) { return !PathExists(backup()) && aged_removed() >= gone; }});
 
     int killed = 0;
     std::map<std::string, int> states;  // what was on disk after each kill
     for (const Moment &moment : moments) {
         SCOPED_TRACE(moment.name);
         ASSERT_EQ(0, RunCommand("rm -rf '" + app() + "' '" + marker() + "' '" + backup() +
-                                "'* && cp -a '" + pristine + "' '" + app() + "'"));
+                                "'* '" + aged + "' && cp -a '" + pristine + "' '" + app() +
+                                "' && cp -a '" + pristine_aged + "' '" + aged + "'"));
 
+        starts_before = StartCalls(install_.home());
         std::unique_ptr<ChildProcess> launcher = install_.Start();
         const auto start = std::chrono::steady_clock::now();
         bool signalled = false;
@@ -170,7 +188,8 @@ TEST_F(CrashSafetyTest, KilledAtAnyMomentOfAnUpgradeTheNextRunCompletesIt) {
         if (signalled && launcher->StatusText() == "signal 9") {
             ++killed;
             states[std::string(PathExists(marker()) ? "marker " : "") +
-                   (PathExists(backup()) ? "backup " : "") + (complete() ? "new-copy" : "")]++;
+                   (PathExists(backup()) ? "backup " : "") + (complete() ? "new-copy" : "") +
+                   (started() ? " started" : "")]++;
         } else {
             EXPECT_EQ("exit 0", launcher->StatusText()) << launcher->Errors();
         }
@@ -194,9 +213,11 @@ TEST_F(CrashSafetyTest, KilledAtAnyMomentOfAnUpgradeTheNextRunCompletesIt) {
     for (const auto &s : states) summary += "[" + s.first + "]: " + std::to_string(s.second) + "  ";
     RecordProperty("kill_states", summary);
     EXPECT_GE(killed, 30) << "states at the kills: " << summary;
-    // The kills fell before, inside and after the extraction.
+    // The kills fell inside the extraction, after the client's start with
+    // the old copy still there, and in the clean-up that follows.
     EXPECT_GE(states["marker backup "], 1) << summary;
-    EXPECT_GE(states["backup new-copy"], 1) << summary;
+    EXPECT_GE(states["backup new-copy started"], 1) << summary;
+    EXPECT_GE(states["new-copy started"], 1) << summary;
 }
 
 // States that last from one system call of the launcher to the next, too

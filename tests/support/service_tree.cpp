@@ -77,7 +77,10 @@ PackageVerdict ServiceTree::Decide() const { return DecideWith(*Service()); }
 int ServiceTree::Upgrade() const {
     const auto service = Service();
     const PackageVerdict verdict = DecideWith(*service);
-    return verdict.worth ? service->HandlePackageUpgrade(verdict) : 1;
+    if (!verdict.worth) return 1;
+    const int rc = service->HandlePackageUpgrade(verdict);
+    if (rc == 0) service->RemoveReplacedCopies();
+    return rc;
 }
 
 void ServiceTree::HandHomeOver() const {

@@ -53,8 +53,9 @@ public:
     // PreUpgrade, IsNeedUpgrade and, when that says yes, CheckPackage, as
     // the launcher's worker decides.
     PackageVerdict Decide() const;
-    // Decide(), then HandlePackageUpgrade when the package is worth it:
-    // its result, or 1 when there was nothing to do.
+    // Decide(), then HandlePackageUpgrade when the package is worth it, and
+    // RemoveReplacedCopies after its success, as the worker does: its
+    // result, or 1 when there was nothing to do.
     int Upgrade() const;
     // Everything logged so far.
     std::string Log() const { return log_->Text(); }

@@ -118,7 +118,6 @@ void Worker::JoinThread() { m_handler_thread->wait(ULONG_MAX); }
 void Worker::HandleServicce() {
     Logger::LogMsg(Logger::L_DEBUG, kComponent, "[DEBUG] launcher(%d): running\n", 86);
     const Shortfall shortfall = ChangeTheTree();
-    m_service->PostUpgrade();
     ReportShortfall(shortfall, m_service->GetSourceVersion().build_version,
                     m_service->GetTargetVersion().build_version);
     Logger::LogMsg(Logger::L_DEBUG, kComponent, "[DEBUG] launcher(%d): done\n", 114);
@@ -135,44 +134,51 @@ Shortfall Worker::ChangeTheTree() {
                        "[WARNING] launcher(%d): cannot take the lock of the user's folder (%s): "
                        "starting the client without upgrading it\n",
                        __LINE__, lock.error().c_str());
+        m_service->PostUpgrade();
         return Shortfall::kNoTreeLock;
     }
-    const Shortfall shortfall = UpgradeIfDue();
+    const Upgrade upgrade = UpgradeIfDue();
+    // The user gets the client as soon as its copy is complete and on disk;
+    // the old copy and the aged folder go while it starts.
+    m_service->PostUpgrade();
+    if (upgrade.replaced) m_service->RemoveReplacedCopies();
     m_service->RemoveAgedFolders();
-    return shortfall;
+    return upgrade.shortfall;
 }
 
-Shortfall Worker::UpgradeIfDue() {
+Worker::Upgrade Worker::UpgradeIfDue() {
     // Whether the package is worth it is decided before the client is
     // stopped or anything is moved.
     const bool due = m_service->IsNeedUpgrade();
     const PackageVerdict verdict = due ? m_service->CheckPackage() : PackageVerdict();
+    Upgrade upgrade;
     if (!verdict.worth) {
         Logger::LogMsg(Logger::L_DEBUG, kComponent, "[DEBUG] launcher(%d): no need to upgrade\n",
                        91);
-        if (verdict.refusal == PackageVerdict::Refusal::kNoRoom) return Shortfall::kNoRoom;
-        if (due) return Shortfall::kPackageRefused;
-        return m_service->UpgradesAllowed() ? Shortfall::kNone : Shortfall::kNoLock;
+        if (verdict.refusal == PackageVerdict::Refusal::kNoRoom)
+            upgrade.shortfall = Shortfall::kNoRoom;
+        else if (due)
+            upgrade.shortfall = Shortfall::kPackageRefused;
+        else if (!m_service->UpgradesAllowed())
+            upgrade.shortfall = Shortfall::kNoLock;
+        return upgrade;
     }
     emit sigShowMsg();
     if (m_service->HandlePackageUpgrade(verdict) != 0) {
         Logger::LogMsg(Logger::L_ERR, kComponent,
                        "[ERROR] launcher(%d): Failed to upgrade package\n", 98);
-        return Shortfall::kUpgradeFailed;
+        upgrade.shortfall = Shortfall::kUpgradeFailed;
+        return upgrade;
     }
     emit sigUpdateProgress(100, 100);
     emit sigSetLabelText(StrTable::LoadStr(StrTable::desc_trwd_env_preparation_done));
-    return Shortfall::kNone;
+    upgrade.replaced = true;
+    return upgrade;
 }
 
 Launcher::Launcher(const Service::Setup &setup)
     : QObject(nullptr), m_worker(nullptr), m_progress(nullptr) {
     m_worker = new Worker(setup);
-    m_progress = new ProcessingProgressDialog;
-    m_progress->setCancelButton(nullptr);
-    m_progress->setAutoReset(false);
-    m_progress->installEventFilter(&GetCloseRequestFilter());
-
     connect(this, SIGNAL(sigStart()), m_worker, SLOT(HandleServicce()), Qt::AutoConnection);
     connect(m_worker, SIGNAL(sigShowMsg()), this, SLOT(ShowMsgBox()), Qt::AutoConnection);
     connect(m_worker, SIGNAL(sigServiceDone()), this, SLOT(LaunchDone()), Qt::AutoConnection);
@@ -191,22 +197,36 @@ Launcher::~Launcher() {
     if (m_progress) delete m_progress;
 }
 
+ProcessingProgressDialog &Launcher::Progress() {
+    // Built on first use: a run with nothing to upgrade never needs it, and
+    // building it (fonts, style, the window) is most of such a run's cost.
+    if (!m_progress) {
+        m_progress = new ProcessingProgressDialog;
+        m_progress->setCancelButton(nullptr);
+        m_progress->setAutoReset(false);
+        m_progress->installEventFilter(&GetCloseRequestFilter());
+    }
+    return *m_progress;
+}
+
 void Launcher::Run() { m_worker->StartThread(); }
 
 void Launcher::Start() { emit sigStart(); }
 
 void Launcher::UpdateProgress(int total, int steps) {
     if (total <= 0) return;  // no meaningful percentage; never divide by zero
-    m_progress->setValue(static_cast<int>(static_cast<long long>(steps) * 100 / total));
+    Progress().setValue(static_cast<int>(static_cast<long long>(steps) * 100 / total));
 }
 
-void Launcher::SetLabelText(const QString &label) { m_progress->setLabelText(label); }
+void Launcher::SetLabelText(const QString &label) { Progress().setLabelText(label); }
 
-void Launcher::ShowMsgBox() { m_progress->show(); }
+void Launcher::ShowMsgBox() { Progress().show(); }
 
 void Launcher::LaunchDone() {
-    m_progress->setValue(100);
-    m_progress->hide();
+    if (m_progress) {
+        m_progress->setValue(100);
+        m_progress->hide();
+    }
     m_worker->QuitThread();
     m_worker->JoinThread();
     QCoreApplication::quit();

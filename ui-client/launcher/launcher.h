@@ -59,12 +59,20 @@ public slots:
     void HandleServicce();
 
 private:
+    // How an upgrade that may have been due ended.
+    struct Upgrade {
+        Shortfall shortfall = Shortfall::kNone;
+        bool replaced = false;  // a new copy is in place; the old one awaits removal
+    };
+
     // Under the lock of the user's tree: the versions, the upgrade when one
-    // is due, the aged folder. Returns how the run fell short.
+    // is due, the start of the client, then the removal of the replaced copy
+    // and of the aged folder. Without the lock, only the client's start.
+    // Returns how the run fell short.
     Shortfall ChangeTheTree();
     // Upgrades the copy when an upgrade is due and the package is worth it,
-    // with the dialog shown meanwhile. Returns how the run fell short.
-    Shortfall UpgradeIfDue();
+    // with the dialog shown meanwhile.
+    Upgrade UpgradeIfDue();
 
     HandlerThread *m_handler_thread;
     Service *m_service;
@@ -72,12 +80,13 @@ private:
 
 // The controller on the main thread: owns the worker and the dialog, applies
 // the worker's reports to the dialog, and ends the event loop when the
-// sequence is done.
+// sequence is done. The dialog is built when the worker first reports
+// anything for it; a run with nothing to upgrade never builds it.
 class Launcher : public QObject {
     Q_OBJECT
 
 public:
-    // Creates the worker and the hidden dialog and makes every connection.
+    // Creates the worker and makes every connection.
     // The worker's service gets `setup`. REQUIRES: the string table is
     // filled.
     explicit Launcher(const Service::Setup &setup = Service::Setup());
@@ -92,8 +101,8 @@ signals:
     void sigStart();
 
 public slots:
-    // Shows 100 %, hides the dialog, ends and joins the worker thread, and
-    // quits the application's event loop.
+    // Shows 100 % and hides the dialog if it was built, ends and joins the
+    // worker thread, and quits the application's event loop.
     void LaunchDone();
     // Sets the dialog to steps * 100 / total. REQUIRES: total > 0.
     void UpdateProgress(int total, int steps);
@@ -101,8 +110,11 @@ public slots:
     void ShowMsgBox();
 
 private:
+    // The dialog, built hidden on first use.
+    ProcessingProgressDialog &Progress();
+
     Worker *m_worker;
-    ProcessingProgressDialog *m_progress;
+    ProcessingProgressDialog *m_progress;  // null until first used
 };
 
 #endif

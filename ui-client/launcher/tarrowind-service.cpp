@@ -306,17 +306,19 @@ ExtractResult Service::ExtractDurably(const PackageVerdict &verdict) {
 }
 
 int Service::CommitUpgrade(const std::string &identity) {
-    const ustring &app_dir = per_user_install_path;
-    RemoveMarker(app_dir);
+    RemoveMarker(per_user_install_path);
+    CheckInstalledBuild(identity);
+    return 0;
+}
+
+void Service::RemoveReplacedCopies() {
     Logger::LogMsg(
         Logger::L_INFO, kComponent,
         "[INFO] tarrowind-service(%d): user installation is ready, removing backup app\n",
         __LINE__);
     // The new copy is complete: every backup name, also those of earlier
     // runs that stopped before their clean-up, holds debris.
-    RemoveBackups(ExistingBackups(app_dir), false);
-    CheckInstalledBuild(identity);
-    return 0;
+    RemoveBackups(ExistingBackups(per_user_install_path), false);
 }
 
 int Service::RollBack(const Rollback &rollback, FailureCause cause, const std::string &identity) {

@@ -79,8 +79,10 @@ public:
     virtual void LoadTargetVersion();
     // Moves the old copy aside under a free backup name, extracts the
     // package, and puts the old copy back when that fails; how it starts
-    // from what earlier runs left is PlanRecovery's. On success every backup
-    // name is removed. Returns 0 when the new copy is in place. While it
+    // from what earlier runs left is PlanRecovery's. On success the old copy
+    // stays under its backup name until RemoveReplacedCopies, so that the
+    // client can be started first. Returns 0 when the new copy is in place,
+    // complete and on disk. While it
     // runs, "<application directory>.incomplete" exists on disk; it is
     // removed once the new copy has been flushed to disk, or once a copy
     // that was complete has been put back. A failure that is the package's
@@ -95,6 +97,9 @@ public:
     const VersionInfo &GetTargetVersion() const { return target_version; }
     // Whether an upgrade may start (ServiceSetup::upgrades_allowed).
     bool UpgradesAllowed() const { return upgrades_allowed; }
+    // After a successful PrepareUserEnv: removes every backup name, the old
+    // copy among them.
+    void RemoveReplacedCopies();
     // Removes <user install>/app, the application folder of older releases.
     void RemoveAgedFolders();
     // Removes every backup name (A_tmp ... A_tmp9) that exists. Only for when
@@ -156,7 +161,7 @@ private:
     Start BeginUpgrade(const RecoveryPlan &plan);
     // The extraction, made durable.
     ExtractResult ExtractDurably(const PackageVerdict &verdict);
-    // The new copy is in place: the marker and every backup go. Returns 0.
+    // The new copy is in place: the marker goes. Returns 0.
     int CommitUpgrade(const std::string &identity);
     // Puts `rollback` back after a failure of `cause`. Returns -1.
     int RollBack(const Rollback &rollback, FailureCause cause, const std::string &identity);

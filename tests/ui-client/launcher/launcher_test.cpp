@@ -30,6 +30,7 @@
 #include <QWidget>
 
 #include "adapter.h"
+#include "service_tree.h"
 #include "texts/strtab.h"
 
 namespace {
@@ -224,13 +225,38 @@ struct ProgressRow {
 
 TEST(LauncherTest, UpdateProgressSetsTheTruncatedPercentage) {
     Launcher launcher;
-    ProcessingProgressDialog *dialog = DialogOf(launcher);
-    ASSERT_NE(nullptr, dialog);
     const ProgressRow rows[] = {{3, 1, 33}, {3, 2, 66}, {3, 3, 100}, {7, 3, 42}, {100, 100, 100}};
     for (const ProgressRow &row : rows) {
         launcher.UpdateProgress(row.total, row.steps);
+        ProcessingProgressDialog *dialog = DialogOf(launcher);
+        ASSERT_NE(nullptr, dialog);
         EXPECT_EQ(row.percent, dialog->value()) << row.steps << "/" << row.total;
         EXPECT_FALSE(dialog->isVisible());
+    }
+}
+
+// The whole sequence on a scratch tree: the dialog is built only when there
+// is an upgrade to show, and the client is started either way.
+TEST(LauncherTest, BuildsTheDialogOnlyForAnUpgrade) {
+    const struct {
+        const char *installed;
+        bool built;
+    } rows[] = {{"3400", false}, {"3320", true}};
+    for (const auto &row : rows) {
+        testing_support::ServiceTree tree;
+        tree.InstallApp(row.installed);
+        tree.MakePackage("3400");
+        Launcher launcher(tree.Setup());
+        EXPECT_EQ(nullptr, DialogOf(launcher)) << row.installed;
+        launcher.Run();
+        launcher.Start();
+        EXPECT_EQ(0, QApplication::exec());
+        ProcessingProgressDialog *dialog = DialogOf(launcher);
+        EXPECT_EQ(row.built, dialog != nullptr) << row.installed;
+        if (dialog) {
+            EXPECT_FALSE(dialog->isVisible());
+        }
+        EXPECT_EQ("start 3400\n", testing_support::ReadFile(tree.home() + "/start-stop.calls"));
     }
 }
 
@@ -250,6 +276,7 @@ public:
 // which the toolkit would otherwise do when its last window closes.
 TEST(LauncherTest, CloseRequestsNeitherHideTheDialogNorEndTheEventLoop) {
     Launcher launcher;
+    launcher.ShowMsgBox();
     ProcessingProgressDialog *dialog = DialogOf(launcher);
     ASSERT_NE(nullptr, dialog);
     ASSERT_TRUE(QGuiApplication::quitOnLastWindowClosed());

@@ -99,7 +99,9 @@ std::string InstalledBuild(const ServiceTree &tree) {
 int RunUpgrade(const ServiceTree &tree, Outcome outcome) {
     ScriptedService service(tree, outcome);
     service.PreUpgrade();
-    return service.PrepareUserEnv(service.CheckPackage());
+    const int rc = service.PrepareUserEnv(service.CheckPackage());
+    if (rc == 0) service.RemoveReplacedCopies();
+    return rc;
 }
 
 class RecoveryTable : public testing::TestWithParam<StateRow> {
