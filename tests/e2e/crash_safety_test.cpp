@@ -159,16 +159,17 @@ TEST_F(CrashSafetyTest, KilledAtAnyMomentOfAnUpgradeTheNextRunCompletesIt) {
         return gone;
     };
     for (int gone : {1, 10, 25})
-        moments.push_back({"aged folder, " + std::to_string(gone) + " directories removed",
-                           [=](double) { return !PathExists(backup()) && aged_removed() >= gone; }});
+        moments.push_back(
+            {"aged folder, " + std::to_string(gone) + " directories removed",
+             [=](double) { return !PathExists(backup()) && aged_removed() >= gone; }});
 
     int killed = 0;
     std::map<std::string, int> states;  // what was on disk after each kill
     for (const Moment &moment : moments) {
         SCOPED_TRACE(moment.name);
-        ASSERT_EQ(0, RunCommand("rm -rf '" + app() + "' '" + marker() + "' '" + backup() +
-                                "'* '" + aged + "' && cp -a '" + pristine + "' '" + app() +
-                                "' && cp -a '" + pristine_aged + "' '" + aged + "'"));
+        ASSERT_EQ(0, RunCommand("rm -rf '" + app() + "' '" + marker() + "' '" + backup() + "'* '" +
+                                aged + "' && cp -a '" + pristine + "' '" + app() + "' && cp -a '" +
+                                pristine_aged + "' '" + aged + "'"));
 
         starts_before = StartCalls(install_.home());
         std::unique_ptr<ChildProcess> launcher = install_.Start();

@@ -249,8 +249,8 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(StopRow{"ExitsAtOnce", nullptr, false, "signal 15", 0, 500},
                     StopRow{"ExitsAfterTwoSeconds",
                             "trap 'sleep 2; exit 0' TERM\n: >\"$0.ready\"\n"
-                            "while :; do sleep 0.05; done\n", false,
-                            "exit 0", 1900, 2600},
+                            "while :; do sleep 0.05; done\n",
+                            false, "exit 0", 1900, 2600},
                     StopRow{"IgnoresTerm", nullptr, true, "signal 9", 4900, 5600}),
     [](const testing::TestParamInfo<StopRow> &info) { return std::string(info.param.name); });
 
