@@ -69,6 +69,9 @@ def main():
         print(__doc__.strip().splitlines()[2].strip(), file=sys.stderr)
         return 2
     become_subreaper()
+    # Ended by a signal, it still kills what is left (SystemExit unwinds).
+    for sig in (signal.SIGTERM, signal.SIGHUP):
+        signal.signal(sig, lambda number, frame: sys.exit(128 + number))
     command_pid = os.spawnvp(os.P_NOWAIT, sys.argv[1], sys.argv[1:])
     try:
         code = reap_until(command_pid)
