@@ -2,24 +2,30 @@
 """Generates the reference client packages for the benchmarks.
 
     make-packages.py OUT_DIR [--mixed-files N] [--mixed-mb MB] [--small-files N]
+                             [--medium-files N] [--medium-mib MIB]
 
-Writes, deterministically (fixed seed), two application trees and their
+Writes, deterministically (fixed seeds), three application trees and their
 archives into OUT_DIR:
 
   tree-mixed/   about 150 MB in about 5,000 files of mixed sizes (a few large
                 files, many small ones), half random bytes and half text, so
                 that compression neither vanishes nor dominates
+  tree-medium/  the same kind of tree, about 30 MiB in about 4,000 files
   tree-small/   50,000 small files (64 bytes to 2 KiB)
-  mixed.tar.gz  mixed.tar.xz  mixed.zip  small.tar.gz
+  mixed.tar.gz  mixed.tar.xz  mixed.zip  medium.tar.gz  small.tar.gz
 
 Each tree is a client application directory as the launcher installs it:
-INFO (build 2000), an executable bin/tarrowind-backup-ui, and a
-package/start-stop script that does nothing, so that starting the client
-costs nothing in the measurements. The archives are made with bsdtar.
-A stamp file keeps a second call with the same parameters from redoing work.
+INFO (build 2000), bin/tarrowind-backup-ui (a stand-in client, a bash
+script) and package/start-stop. The start script records when it ran and
+returns, so that starting the client costs nothing in the measurements; in a
+home that holds a file named run-client it also starts the stand-in client
+in the background, for the downtime rows. The archives are made with bsdtar.
+A stamp file (the parameters and a digest of this generator's text) keeps a
+second call from redoing work, and makes a changed generator redo it.
 """
 
 import argparse
+import hashlib
 import os
 import random
 import shutil
@@ -37,15 +43,32 @@ icon_overlay_version=8
 """
 
 START_STOP = """#!/bin/bash
-# Benchmark client: starting it only records when that was (a shell builtin,
-# so that it costs nothing), for the time a user waits for the client.
+# Benchmark client's start script. It records when it ran (a shell builtin,
+# so that it costs nothing), for the time a user waits for the client. In a
+# home that holds a file named run-client (bench/run's downtime rows) it also
+# starts the stand-in client as a real start script does: in the background,
+# in a session of its own, detached from the launcher's streams.
 printf '%s\\n' "$EPOCHREALTIME" > "$HOME/client-started"
+if [ "$1" = start ] && [ -e "$HOME/run-client" ]; then
+  setsid "${0%/package/start-stop}/bin/tarrowind-backup-ui" </dev/null >/dev/null 2>&1 &
+fi
 exit 0
 """
 
-CLIENT = """#!/bin/sh
-# Benchmark client: never started (start-stop does nothing).
-exit 0
+CLIENT = """#!/bin/bash
+# Stand-in client. It records the moment it started in ~/ui-started, then
+# names itself in ~/.TarrowindBackup/ui.pid as the real client does, and
+# idles. SIGTERM records the moment it arrived in ~/ui-terminated and ends
+# the client at once (the trap runs as soon as the signal interrupts wait).
+printf '%s\\n' "$EPOCHREALTIME" > "$HOME/ui-started"
+idle=
+trap 'printf "%s\\n" "$EPOCHREALTIME" > "$HOME/ui-terminated"; [ -z "$idle" ] || kill "$idle"; exit 0' TERM
+printf 'pid=%s\\n' "$$" > "$HOME/.TarrowindBackup/ui.pid"
+while :; do
+  sleep 1 &
+  idle=$!
+  wait "$idle"
+done
 """
 
 
@@ -99,9 +122,13 @@ def write_app_skeleton(root):
 
 
 def make_mixed_tree(root, rng, files, total_bytes):
+    """A few large files (one in 500, of 2 to 5 MiB in a 150 MB tree, scaled
+    down with the total below that), the rest log-uniform."""
     content = Content(rng)
     large = max(1, files // 500)
-    large_sizes = [rng.randint(2 << 20, 5 << 20) for _ in range(large)]
+    shrink = min(1.0, total_bytes / 150e6)
+    low, high = int((2 << 20) * shrink), int((5 << 20) * shrink)
+    large_sizes = [rng.randint(low, high) for _ in range(large)]
     # Log-uniform sizes for the rest, scaled so that the total comes out right.
     small = [int(64 * (2048 ** rng.random())) for _ in range(files - large)]
     scale = max(total_bytes - sum(large_sizes), len(small)) / sum(small)
@@ -149,10 +176,15 @@ def main():
     ap.add_argument("--mixed-files", type=int, default=5000)
     ap.add_argument("--mixed-mb", type=int, default=150)
     ap.add_argument("--small-files", type=int, default=50000)
+    ap.add_argument("--medium-files", type=int, default=4000)
+    ap.add_argument("--medium-mib", type=int, default=30)
     args = ap.parse_args()
 
-    stamp_text = "seed=%d build=%d mixed=%d/%dMB small=%d\n" % (
-        SEED, BUILD, args.mixed_files, args.mixed_mb, args.small_files)
+    with open(__file__, "rb") as f:
+        digest = hashlib.sha256(f.read()).hexdigest()[:16]
+    stamp_text = "seed=%d build=%d mixed=%d/%dMB medium=%d/%dMiB small=%d generator=%s\n" % (
+        SEED, BUILD, args.mixed_files, args.mixed_mb, args.medium_files, args.medium_mib,
+        args.small_files, digest)
     stamp = os.path.join(args.out, "stamp")
     if os.path.exists(stamp) and open(stamp).read() == stamp_text:
         return 0
@@ -169,11 +201,18 @@ def main():
     small = os.path.join(args.out, "tree-small")
     write_app_skeleton(small)
     make_small_tree(small, random.Random(SEED + 1), args.small_files - 3)
+    print("make-packages: generating %d files, %d MiB" % (args.medium_files, args.medium_mib),
+          file=sys.stderr)
+    medium = os.path.join(args.out, "tree-medium")
+    write_app_skeleton(medium)
+    make_mixed_tree(medium, random.Random(SEED + 2), args.medium_files - 3,
+                    args.medium_mib << 20)
 
     print("make-packages: packing (the xz archive takes a minute)", file=sys.stderr)
     bsdtar_create(mixed, os.path.join(args.out, "mixed.tar.gz"), ["-z"])
     bsdtar_create(mixed, os.path.join(args.out, "mixed.tar.xz"), ["-J"])
     bsdtar_create(mixed, os.path.join(args.out, "mixed.zip"), ["--format", "zip"])
+    bsdtar_create(medium, os.path.join(args.out, "medium.tar.gz"), ["-z"])
     bsdtar_create(small, os.path.join(args.out, "small.tar.gz"), ["-z"])
 
     with open(stamp, "w") as f:

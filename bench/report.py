@@ -48,6 +48,28 @@ def verdict(value, target):
     return "met" if value <= target else "MISSED"
 
 
+def stats(values):
+    return {"min": min(values), "median": statistics.median(values)}
+
+
+def downtimes(results):
+    """Per package: the number of downtime runs, and the downtime (the old
+    client's SIGTERM to the new client's start) and the launcher's start to
+    the new client's start, in seconds, as min and median."""
+    runs = {}
+    for path in glob.glob(os.path.join(results, "downtime-*.*")):
+        name = os.path.basename(path)[len("downtime-"):].rsplit(".", 1)[0]
+        with open(path) as f:
+            moments = dict(line.strip().split("=", 1) for line in f if "=" in line)
+        runs.setdefault(name, []).append({k: float(v) for k, v in moments.items()})
+    out = {}
+    for name, ms in runs.items():
+        down = [m["client_started"] - m["old_terminated"] for m in ms]
+        start = [m["client_started"] - m["launcher_started"] for m in ms]
+        out[name] = (len(ms), stats(down), stats(start))
+    return out
+
+
 def main():
     results, work = sys.argv[1], sys.argv[2]
     rows = []  # (measure, min, median, target, verdict)
@@ -101,6 +123,18 @@ def main():
         rows.append(("  launcher start to start script (ms)", "%.0f" % min(starts),
                      "%.0f" % statistics.median(starts), "", ""))
 
+    for name, (count, down, start) in sorted(downtimes(results).items()):
+        rows.append(("**Downtime during an upgrade, the client running, %s (%d runs)**"
+                     % (name, count), "", "", "", ""))
+        time_row("  downtime: old client's SIGTERM to the new client's start (ms)", down, "ms")
+        time_row("  launcher start to the new client's start (ms)", start, "ms")
+        path = os.path.join(results, "extract-sync-%s.json" % name)
+        if os.path.exists(path):
+            ref = hyperfine(path)["bsdtar-x-syncfs"]
+            time_row("  bsdtar -xf + sync -f (ms)", ref, "ms")
+            ratio_row("  downtime / (bsdtar -xf + sync -f)", down, ref, 1.15)
+            ratio_row("  launcher start to client start / (bsdtar -xf + sync -f)", start, ref)
+
     counts = {}
     for who in ("launcher", "bsdtar"):
         path = os.path.join(results, "strace-" + who)
@@ -123,13 +157,15 @@ def main():
                          "<= %.2f" % target if target else "",
                          verdict(mine, target) if target else ""))
 
-    launch = os.path.join(results, "launch.json")
-    if os.path.exists(launch):
+    for name, title, target in (("launch", "", 1.3), ("launch-xvfb", ", under Xvfb", 1.15)):
+        launch = os.path.join(results, name + ".json")
+        if not os.path.exists(launch):
+            continue
         r = hyperfine(launch)
-        rows.append(("**Start-up, nothing to upgrade**", "", "", "", ""))
+        rows.append(("**Start-up, nothing to upgrade%s**" % title, "", "", "", ""))
         time_row("  launcher (ms)", r["launcher"], "ms")
         time_row("  minimal QApplication (ms)", r["minimal-qapp"], "ms")
-        ratio_row("  launcher / minimal QApplication", r["launcher"], r["minimal-qapp"], 1.3)
+        ratio_row("  launcher / minimal QApplication", r["launcher"], r["minimal-qapp"], target)
 
     memory = {}
     for path in glob.glob(os.path.join(results, "memory-*.*")):
