@@ -35,10 +35,6 @@ const uint32_t kNfsMagic = 0x6969;
 const uint32_t kCifsMagic = 0xFF534D42;
 const uint32_t kMsdosMagic = 0x4D44;
 
-bool IsDotOrDotDot(const char *name) {
-    return name[0] == '.' && (name[1] == '\0' || (name[1] == '.' && name[2] == '\0'));
-}
-
 FILE_TYPE TypeFromMode(mode_t mode) {
     if (S_ISREG(mode)) return FT_FILE;
     if (S_ISDIR(mode)) return FT_DIR;

@@ -21,10 +21,6 @@ namespace {
 // ScopedFd cannot move; a directory waits in the queue behind a pointer.
 typedef std::unique_ptr<ScopedFd> QueuedFd;
 
-bool IsDotOrDotDot(const char *name) {
-    return name[0] == '.' && (name[1] == '\0' || (name[1] == '.' && name[2] == '\0'));
-}
-
 // Unlinks what is not a directory below an open directory, with several
 // threads taking directories from one queue; it never follows a link and
 // never changes a permission. Best effort: whatever it leaves (entries in

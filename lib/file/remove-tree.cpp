@@ -16,10 +16,6 @@
 
 namespace {
 
-bool IsDotOrDotDot(const char *name) {
-    return name[0] == '.' && (name[1] == '\0' || (name[1] == '.' && name[2] == '\0'));
-}
-
 // One folder on the way down from the tree's root.
 struct Level {
     EntryStat st;                // to know it again when climbing back through ".."

@@ -22,6 +22,11 @@ struct EntryStat {
     }
 };
 
+// Whether a directory entry's name is "." or "..".
+inline bool IsDotOrDotDot(const char *name) {
+    return name[0] == '.' && (name[1] == '\0' || (name[1] == '.' && name[2] == '\0'));
+}
+
 // Describes `name` in the directory `dirfd`; an empty `name` describes
 // `dirfd` itself. 0, or -1 with errno.
 int StatAt(int dirfd, const char *name, EntryStat &st);

@@ -3,7 +3,6 @@
 #include <errno.h>
 #include <stdlib.h>
 #include <string.h>
-#include <sys/file.h>
 #include <unistd.h>
 
 #include <string>
@@ -49,13 +48,17 @@ QtSingleApplication::QtSingleApplication(int &argc, char **argv, bool GUIenabled
     Q_UNUSED(GUIenabled);
     std::string path;
     lock_fd_.reset(new ScopedFd(OpenInstanceLock(applicationFilePath(), path, lock_error_)));
-    if (lock_fd_->valid() && flock(lock_fd_->get(), LOCK_EX | LOCK_NB) != 0) {
-        if (errno == EWOULDBLOCK) {
+    if (!lock_fd_->valid()) return;
+    switch (TakeLock(lock_fd_->get(), std::chrono::milliseconds(0))) {
+        case LockTake::kTaken:
+            break;
+        case LockTake::kHeld:
             running_ = true;
-        } else {
+            break;
+        case LockTake::kFailed:
             lock_error_ = path + ": " + strerror(errno);
             lock_fd_.reset();
-        }
+            break;
     }
 }
 
