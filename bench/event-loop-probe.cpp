@@ -21,7 +21,7 @@
 #include <QTimer>
 
 #include "adapter.h"
-#include "startup.h"
+#include "startup/startup.h"
 
 namespace {
 

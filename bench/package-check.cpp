@@ -15,7 +15,7 @@
 #include <sys/stat.h>
 
 #include "file/scoped.h"
-#include "package_reading.h"
+#include "package/package_reading.h"
 
 int main(int argc, char **argv) {
     if (argc < 3 || (strcmp(argv[1], "reader") == 0 && argc < 4)) {

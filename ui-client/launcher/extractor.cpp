@@ -22,7 +22,7 @@
 #include "file/scoped.h"
 #include "log.h"
 #include "texts/strtab.h"
-#include "utf8_names.h"
+#include "package/utf8_names.h"
 
 namespace {
 
@@ -30,7 +30,6 @@ const char kComponent[] = "extractor_debug";
 const size_t kBlockSize = 10240;
 // libarchive's ARCHIVE_ERRNO_FILE_FORMAT on Linux: bytes it read but could not
 // make out. Its other code of its own, ARCHIVE_ERRNO_MISC, is -1.
-const int kFormatError = EILSEQ;
 
 // Owners, permissions and times are not restored (modes pass through the
 // umask). SECURE_NODOTDOT refuses ".." in entry names and hard-link targets.
@@ -365,11 +364,6 @@ ExtractResult Unpack(const Source &source, const char *dir, int total) {
 }
 
 }  // namespace
-
-FailureCause CauseOfOpenError(int error) {
-    if (error > 0 && error != kFormatError) return FailureCause::kEnvironment;
-    return FailureCause::kPackage;
-}
 
 // The writer's own refusals (a ".." element, a path through a link) carry no
 // system error. Of the system's errors, those about a name are the package's:

@@ -3,24 +3,11 @@
 
 #include <string>
 
-#include "package_reading.h"
+#include "package/package_reading.h"
+#include "upgrade/failure_cause.h"
 #include "ustring/ustring.h"
 
 struct archive;
-
-// Whose fault a failed installation is. Only a package's own fault is
-// remembered against it: the disk's and the environment's may be gone at the
-// next login.
-enum class FailureCause {
-    kNone,         // nothing failed
-    kPackage,      // the package: unreadable or damaged data, a refused entry,
-                   // a hard link to an entry it does not hold, a name the file
-                   // system cannot take, nothing in it, a build other than the
-                   // system's version file announces
-    kDisk,         // the target: no space, no inodes, quota, permissions, an
-                   // I/O error, a read-only file system, a file-size limit
-    kEnvironment,  // the run itself: an interrupted call, a busy file, a lock
-};
 
 // The result of an extraction and, when it failed, whose fault it was:
 // - kPackage: the reader opened the source but cannot make out its format, or
@@ -47,14 +34,6 @@ struct ExtractResult {
 // error). `hardlink`: the failing entry was a hard link, whose target must be
 // an entry of the package.
 FailureCause CauseOfWriterError(int error, bool hardlink);
-
-// The cause of a failure of the reader to open the source. libarchive passes
-// on the system's errno when open(2), fstat(2) or read(2) fail on the file:
-// the package could not be reached in this run (it was being replaced, or its
-// permissions changed, after the caller checked it), which says nothing about
-// its contents. Bytes it read but could not make out (no format it knows, a
-// damaged compression header) carry its own codes: the package's fault.
-FailureCause CauseOfOpenError(int error);
 
 // Unpacks a package archive (any format and compression libarchive reads)
 // into a directory. Every operation creates its libarchive handles and frees

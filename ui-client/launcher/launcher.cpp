@@ -14,10 +14,10 @@
 #include "adapter.h"
 #include "linux/linux-service.h"
 #include "log.h"
-#include "run_summary.h"
+#include "upgrade/run_summary.h"
 #include "tarrowind-service.h"
 #include "texts/strtab.h"
-#include "tree_lock.h"
+#include "upgrade/tree_lock.h"
 
 namespace {
 
@@ -119,7 +119,8 @@ void Worker::HandleServicce() {
     Logger::LogMsg(Logger::L_DEBUG, kComponent, "[DEBUG] launcher(%d): running\n", 86);
     const Shortfall shortfall = ChangeTheTree();
     ReportShortfall(shortfall, m_service->GetSourceVersion().build_version,
-                    m_service->GetTargetVersion().build_version);
+                    m_service->GetTargetVersion().build_version,
+                    Service::GetUserTarrowindInstallPath() + "/log/launcher.log");
     Logger::LogMsg(Logger::L_DEBUG, kComponent, "[DEBUG] launcher(%d): done\n", 114);
     emit sigServiceDone();
 }

@@ -6,7 +6,7 @@
 #include <QString>
 #include <QThread>
 
-#include "run_summary.h"
+#include "upgrade/run_summary.h"
 #include "tarrowind-service.h"
 
 // The launcher's only window: a progress dialog, as wide as the screen's

@@ -1,3 +1,3 @@
-#include "startup.h"
+#include "startup/startup.h"
 
 int main(int argc, char **argv) { return RunLauncher(argc, argv); }

@@ -19,7 +19,7 @@
 #include "file/file-op.h"
 #include "file/parallel-remove.h"
 #include "log.h"
-#include "version_file.h"
+#include "upgrade/version_file.h"
 
 namespace {
 

@@ -6,9 +6,10 @@
 #include <functional>
 
 #include "extractor.h"
-#include "package_check.h"
-#include "recovery_plan.h"
-#include "upgrade_marker.h"
+#include "package/package_check.h"
+#include "upgrade/recovery_plan.h"
+#include "upgrade/upgrade_marker.h"
+#include "upgrade/version_file.h"
 #include "ustring/ustring.h"
 
 // What a service works with besides the home directory.
@@ -36,14 +37,8 @@ struct ServiceSetup {
 // thread; they compute their result afresh on every call.
 class Service {
 public:
-    // Version of an installation, as read from its "INFO" file. Every member
-    // is empty until a version file has been read.
-    struct VersionInfo {
-        ustring major_version;
-        ustring minor_version;
-        ustring build_version;
-        ustring icon_overlay_version;
-    };
+    // Version of an installation, as read from its "INFO" file.
+    typedef ::VersionInfo VersionInfo;
 
     // What a service works with besides the home directory.
     typedef ServiceSetup Setup;

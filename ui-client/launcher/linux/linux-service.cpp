@@ -20,8 +20,8 @@
 #include "file/scoped.h"
 #include "log.h"
 #include "process/child.h"
-#include "upgrade_marker.h"
-#include "version_file.h"
+#include "upgrade/upgrade_marker.h"
+#include "upgrade/version_file.h"
 
 namespace {
 

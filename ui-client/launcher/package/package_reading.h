@@ -1,0 +1,88 @@
+#ifndef UI_CLIENT_LAUNCHER_PACKAGE_PACKAGE_READING_H
+#define UI_CLIENT_LAUNCHER_PACKAGE_PACKAGE_READING_H
+
+#include <chrono>
+#include <string>
+
+#include "upgrade/failure_cause.h"
+
+// Reading a package's headers where it can be stopped. libarchive cannot be
+// interrupted inside a call, and some archives keep it busy for good (a
+// compressed stream that decompresses into itself, a directory that contains
+// itself): the headers are read by a program of their own,
+// "tarrowind-package-reader", under limits of time, processor time and
+// memory, and killed when it passes them.
+
+// What a reading pass over a package found. `entries` counts every header read
+// before the end or the damage; -1 when the package could not be opened.
+struct PackageScan {
+    int entries = -1;
+    long long bytes = 0;  // sum of the entries' sizes, without file-system overhead
+};
+
+// What reading every header of a package found.
+struct HeaderRead {
+    PackageScan scan;
+    // When it could not be opened (scan.entries -1): libarchive's error
+    // number (a system errno, or one of its own) and text.
+    int open_error = 0;
+    std::string open_text;
+    // When reading stopped before the end of the package: libarchive's error
+    // number then (0: the end was reached).
+    int stop_error = 0;
+};
+
+// Reads every header of the package open at `fd` from its start, skipping the
+// data, with every filter and format libarchive has; names are read as UTF-8.
+HeaderRead ReadHeaders(int fd);
+
+// The reader program's report of `read` on its standard output: one line.
+std::string FormatReport(const HeaderRead &read);
+// Parses a report of FormatReport; false when `text` is not one.
+bool ParseReport(const std::string &text, HeaderRead &read);
+
+// How long and how much a reading of the package may take.
+struct ReadLimits {
+    std::chrono::seconds cpu{0};        // processor time
+    std::chrono::milliseconds wall{0};  // time on the clock
+    unsigned long long memory = 0;      // bytes of data (heap and mappings)
+};
+
+// The limits for a package of `package_bytes`. Reading the headers of a
+// sound package takes a fraction of a second per MiB on any machine the
+// client runs on; the bound allows 8 seconds of processor time plus one per
+// 2 MiB of package (a reading rate twenty times below a slow core's), and 4
+// seconds more on the clock for a loaded machine. Memory: 96 MiB, what the
+// largest dictionaries of the formats in use (xz -9: 64 MiB) need with room.
+ReadLimits LimitsFor(long long package_bytes);
+
+// How reading a package in the reader program ended.
+struct BoundedRead {
+    enum Outcome {
+        kRead,        // read: `read` holds what was found (maybe unopened)
+        kOverLimits,  // killed or ended without a report: the package's fault
+        kNotStarted,  // the reader could not be started: `error`
+    };
+    Outcome outcome = kNotStarted;
+    HeaderRead read;
+    int error = 0;
+    std::string why;  // kOverLimits: what happened, for the log
+};
+
+// Runs `reader` (the reader program) over the package open at `fd` with
+// `limits`; the package is read from its start whatever `fd`'s offset.
+BoundedRead ReadHeadersInChild(const std::string &reader, int fd, const ReadLimits &limits);
+
+// The reader program's main: sets `limits` on itself, reads the package on its
+// standard input and prints the report. Returns the exit status.
+int RunPackageReader(const ReadLimits &limits);
+
+// The cause of a failure of the reader to open the source. libarchive passes
+// on the system's errno when open(2), fstat(2) or read(2) fail on the file:
+// the package could not be reached in this run (it was being replaced, or its
+// permissions changed, after the caller checked it), which says nothing about
+// its contents. Bytes it read but could not make out (no format it knows, a
+// damaged compression header) carry its own codes: the package's fault.
+FailureCause CauseOfOpenError(int error);
+
+#endif
