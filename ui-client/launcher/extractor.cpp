@@ -298,7 +298,7 @@ FailureCause WriteEntry(struct archive *reader, struct archive *writer,
 // reporting progress against `total`, the entries counted before. More
 // entries than that mean the source changed since it was counted (and its
 // reading was proven to end): the extraction stops there.
-ExtractResult WriteEntries(struct archive *reader, struct archive *writer, int total) {
+FailureCause WriteEntries(struct archive *reader, struct archive *writer, int total) {
     // The dialog shows whole percents: an entry is reported only when it
     // moves the bar, so a package of 50,000 small files sends about a
     // hundred signals to the main thread instead of one per entry.
@@ -307,22 +307,22 @@ ExtractResult WriteEntries(struct archive *reader, struct archive *writer, int t
     for (;;) {
         struct archive_entry *entry = nullptr;
         const int r = archive_read_next_header(reader, &entry);
-        if (r == ARCHIVE_EOF) return {0, FailureCause::kNone};
+        if (r == ARCHIVE_EOF) return FailureCause::kNone;
         if (r != ARCHIVE_OK) {
             Logger::LogMsg(Logger::L_ERR, kComponent,
                            "[ERROR] extractor(%d): archive_read_next_header failed: '%s'\n",
                            __LINE__, ErrorText(reader));
-            return {-1, FailureCause::kPackage};
+            return FailureCause::kPackage;
         }
         if (progress == total) {
             Logger::LogMsg(Logger::L_ERR, kComponent,
                            "[ERROR] extractor(%d): the package holds more than the %d entries "
                            "counted before; it changed while it was read\n",
                            __LINE__, total);
-            return {-1, FailureCause::kPackage};
+            return FailureCause::kPackage;
         }
         const FailureCause written = WriteEntry(reader, writer, entry);
-        if (written != FailureCause::kNone) return {-1, written};
+        if (written != FailureCause::kNone) return written;
 
         ++progress;
         const int percent = static_cast<int>(int64_t{progress} * 100 / total);
@@ -335,22 +335,22 @@ ExtractResult WriteEntries(struct archive *reader, struct archive *writer, int t
             Logger::LogMsg(Logger::L_ERR, kComponent,
                            "[ERROR] extractor(%d): archive_write_finish_entry failed: '%s'\n",
                            __LINE__, ErrorText(writer));
-            return {-1, CauseOfFailedEntry(writer, entry)};
+            return CauseOfFailedEntry(writer, entry);
         }
     }
 }
 
 // Opens the source, enters `dir` (the target's canonical path) and writes
 // every entry there by its relative name.
-ExtractResult Unpack(const Source &source, const char *dir, int total) {
+FailureCause Unpack(const Source &source, const char *dir, int total) {
     // Declared first so that it is left last: the reader goes first, then the
     // writer, which sets the deferred directory modes as it is freed, by
     // their relative names, then the working directory is put back.
     std::optional<ScopedWorkingDirectory> inside;
     Writer writer = NewWriter();
-    if (!writer) return {-1, FailureCause::kEnvironment};
+    if (!writer) return FailureCause::kEnvironment;
     OpenedReader opened = OpenReader(source, Pass::kExtract);
-    if (!opened.reader) return {-1, opened.cause};
+    if (!opened.reader) return opened.cause;
 
     // The source is open: a relative source path was taken where it stood.
     inside.emplace(dir);
@@ -358,7 +358,7 @@ ExtractResult Unpack(const Source &source, const char *dir, int total) {
         Logger::LogMsg(Logger::L_ERR, kComponent,
                        "[ERROR] extractor(%d): Failed to enter target '%s' (%s)\n", __LINE__, dir,
                        strerror(error));
-        return {-1, CauseOfSystemError(error)};
+        return CauseOfSystemError(error);
     }
     return WriteEntries(opened.reader.get(), writer.get(), total);
 }
@@ -457,12 +457,12 @@ int Extractor::List() const {
     return 0;
 }
 
-ExtractResult Extractor::Extract(const PackageScan *scan) {
+FailureCause Extractor::Extract(const PackageScan *scan) {
     if (source.empty() || target.empty()) {
         Logger::LogMsg(Logger::L_ERR, kComponent, "[ERROR] extractor(%d): Invalid Argument\n",
                        __LINE__);
         // The caller's mistake: nothing to hold against the package.
-        return {-1, FailureCause::kEnvironment};
+        return FailureCause::kEnvironment;
     }
     const ScopedUtf8Names names;
     Logger::LogMsg(Logger::L_DEBUG, kComponent,
@@ -478,7 +478,7 @@ ExtractResult Extractor::Extract(const PackageScan *scan) {
         Logger::LogMsg(Logger::L_ERR, kComponent,
                        "[ERROR] extractor(%d): Failed to calculate total file numbers, ret: %d\n",
                        __LINE__, total);
-        return {-1, counted.cause};
+        return counted.cause;
     }
 
     // Entries are written by names relative to the target, from inside it,
@@ -494,7 +494,7 @@ ExtractResult Extractor::Extract(const PackageScan *scan) {
         Logger::LogMsg(Logger::L_ERR, kComponent,
                        "[ERROR] extractor(%d): Failed to resolve target '%s' (%s)\n", __LINE__,
                        target.c_str_utf8(), strerror(error));
-        return {-1, CauseOfSystemError(error)};
+        return CauseOfSystemError(error);
     }
     return Unpack({source, source_fd}, resolved.get(), total);
 }

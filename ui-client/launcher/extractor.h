@@ -9,7 +9,7 @@
 
 struct archive;
 
-// The result of an extraction and, when it failed, whose fault it was:
+// Whose fault a failed extraction is (FailureCause):
 // - kPackage: the reader opened the source but cannot make out its format, or
 //   fails on a header or on data; an entry refused by the extractor's own
 //   checks or by the writer's (a ".." element); a name the file system cannot
@@ -23,11 +23,6 @@ struct archive;
 //   about its contents), the target vanished, a busy file, an interrupted
 //   call, memory or descriptors running out, or missing paths (the caller's
 //   mistake).
-// rc is 0 exactly when cause is kNone.
-struct ExtractResult {
-    int rc = -1;  // 0 success, -1 failure
-    FailureCause cause = FailureCause::kPackage;
-};
 
 // The cause of a failure that the disk writer reported with `error` (its
 // archive_errno; 0 or less: a refusal of its own, which carries no system
@@ -76,7 +71,7 @@ public:
     // character type on the calling thread (the process's locale is left alone). On failure
     // whatever was written stays on disk; roll-back is the caller's business.
     // REQUIRES: the target directory exists (its canonical path is used).
-    ExtractResult Extract(const PackageScan *scan = nullptr);
+    FailureCause Extract(const PackageScan *scan = nullptr);
     // Reads every header of the source once, counting entries (every type)
     // and adding up their sizes. A damaged archive counts the entries before
     // the damage. Both paths must be set although only the source is read.

@@ -263,9 +263,9 @@ int Service::PrepareUserEnv(const PackageVerdict &verdict) {
     const Start start = BeginUpgrade(PlanRecovery(ReadTreeState(app_dir)));
     if (!start.ok) return -1;
     const std::string identity = verdict.file ? verdict.file->identity : std::string();
-    const ExtractResult result = ExtractDurably(verdict);
-    if (result.rc == 0) return CommitUpgrade(identity);
-    return RollBack(start.rollback, result.cause, identity);
+    const FailureCause cause = ExtractDurably(verdict);
+    if (cause == FailureCause::kNone) return CommitUpgrade(identity);
+    return RollBack(start.rollback, cause, identity);
 }
 
 Service::Start Service::BeginUpgrade(const RecoveryPlan &plan) {
@@ -290,19 +290,18 @@ Service::Start Service::BeginUpgrade(const RecoveryPlan &plan) {
     return start;
 }
 
-ExtractResult Service::ExtractDurably(const PackageVerdict &verdict) {
+FailureCause Service::ExtractDurably(const PackageVerdict &verdict) {
     const ustring &app_dir = per_user_install_path;
-    ExtractResult result = ExtractPackage(verdict);
-    if (result.rc != 0) return result;
+    const FailureCause cause = ExtractPackage(verdict);
+    if (cause != FailureCause::kNone) return cause;
     // The new copy must be on disk before the old one may be deleted.
     if (FSSyncFileSystem(app_dir) != 0 || FSSyncDirectory(FSParentPath(app_dir)) != 0) {
         Logger::LogMsg(Logger::L_ERR, kComponent,
                        "[ERROR] tarrowind-service(%d): failed to flush '%s' to disk: %s\n",
                        __LINE__, app_dir.c_str(), strerror(errno));
-        result.rc = -1;
-        result.cause = FailureCause::kDisk;
+        return FailureCause::kDisk;
     }
-    return result;
+    return FailureCause::kNone;
 }
 
 int Service::CommitUpgrade(const std::string &identity) {
@@ -368,16 +367,14 @@ void Service::CheckInstalledBuild(const std::string &identity) {
     RememberFailedPackage(Place(), identity);
 }
 
-ExtractResult Service::ExtractPackage(const PackageVerdict &verdict) {
+FailureCause Service::ExtractPackage(const PackageVerdict &verdict) {
     const ustring source = Place().package;
     const ustring target = GetUserTarrowindAppInstallPath();
     if (FSMKDir(target, true) < 0) {
         Logger::LogMsg(Logger::L_ERR, kComponent,
                        "[ERROR] tarrowind-service(%d): failed to create folder: '%s'\n", __LINE__,
                        target.c_str());
-        ExtractResult result;
-        result.cause = FailureCause::kDisk;
-        return result;
+        return FailureCause::kDisk;
     }
     Logger::LogMsg(Logger::L_INFO, kComponent,
                    "[INFO] tarrowind-service(%d): extract package: '%s' -> '%s'\n", __LINE__,

@@ -66,7 +66,7 @@ public:
     // Unpacks the package file that `verdict` found worth installing into the
     // per-user application directory, creating it first. The result says
     // whose fault a failure is; what was written stays.
-    virtual ExtractResult ExtractPackage(const PackageVerdict &verdict);
+    virtual FailureCause ExtractPackage(const PackageVerdict &verdict);
     // Read the "Version" section of the per-user / system-wide "INFO" file
     // into source_version / target_version. Absent keys leave their member
     // as it was.
@@ -155,7 +155,7 @@ private:
     // marker written, the complete copy moved aside.
     Start BeginUpgrade(const RecoveryPlan &plan);
     // The extraction, made durable.
-    ExtractResult ExtractDurably(const PackageVerdict &verdict);
+    FailureCause ExtractDurably(const PackageVerdict &verdict);
     // The new copy is in place: the marker goes. Returns 0.
     int CommitUpgrade(const std::string &identity);
     // Puts `rollback` back after a failure of `cause`. Returns -1.

@@ -32,20 +32,15 @@ public:
     ScriptedService(const ServiceTree &tree, Outcome outcome)
         : LinuxService(tree.Setup()), outcome_(outcome) {}
 
-    ExtractResult ExtractPackage(const PackageVerdict &) override {
+    FailureCause ExtractPackage(const PackageVerdict &) override {
         const std::string target = GetUserTarrowindAppInstallPath().c_str();
-        ExtractResult result;
         if (outcome_ == Outcome::kSuccess) {
             testing_support::WriteClientTree(target, {"3400"});
-            result.rc = 0;
-            result.cause = FailureCause::kNone;
-            return result;
+            return FailureCause::kNone;
         }
         WriteFile(target + "/INFO", "[Version]\nbuild_version=new-partial\n");
         if (outcome_ == Outcome::kKill) _exit(9);
-        result.cause =
-            outcome_ == Outcome::kDiskFailure ? FailureCause::kDisk : FailureCause::kPackage;
-        return result;
+        return outcome_ == Outcome::kDiskFailure ? FailureCause::kDisk : FailureCause::kPackage;
     }
 
 private:
