@@ -306,7 +306,7 @@ TEST_F(CrashSafetyTest, PackageLargerThanTheFreeRoomLeavesTheOldClientRunning) {
 
         const std::string log = install_.Log();
         EXPECT_EQ(1, CountOccurrences(log, "\n")) << log;
-        EXPECT_NE(std::string::npos, log.find("[WARNING] tarrowind-service(")) << log;
+        EXPECT_NE(std::string::npos, log.find("[WARNING] package_check(")) << log;
         EXPECT_NE(std::string::npos, log.find(row.line)) << log;
         EXPECT_EQ(before, TreeSnapshot(app(), {}, false));
         EXPECT_FALSE(PathExists(marker()));

@@ -468,9 +468,9 @@ TEST_F(LauncherE2eTest, UnwritableHomeRunsWithoutALog) {
     EXPECT_EQ("exit 0", r.status) << r.err;
     EXPECT_EQ(LibPathLine(), r.out);
     // Without a log file the warnings go to standard error: not even the
-    // lock could be taken, so the launcher only tried to start the client.
+    // locks could be taken, and there is no copy known complete to start.
     EXPECT_NE(std::string::npos, r.err.find("cannot take the single-instance lock")) << r.err;
-    EXPECT_NE(std::string::npos, r.err.find("start-stop': Not a directory")) << r.err;
+    EXPECT_NE(std::string::npos, r.err.find("its copy is not known complete")) << r.err;
 }
 
 // Writes the package of hostile_packages.py's `kind` in place of the

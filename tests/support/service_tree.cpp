@@ -47,7 +47,7 @@ void ServiceTree::MakeCorruptPackage() const {
 }
 
 void ServiceTree::EnableDebugLog() {
-    WriteFile(root_ + "/log/launcher.debug", "service_debug=7\n");
+    WriteFile(root_ + "/log/launcher.debug", "service_debug=7\nlauncher_debug=7\n");
     log_->Reload();
 }
 
@@ -63,24 +63,13 @@ std::unique_ptr<LinuxService> ServiceTree::Service(ServiceSetup setup) const {
     return std::unique_ptr<LinuxService>(new LinuxService(Setup(setup)));
 }
 
-namespace {
+RunOutcome ServiceTree::Run(RunSetup run) const { return Run(*Service(), run); }
 
-PackageVerdict DecideWith(LinuxService &service) {
-    service.PreUpgrade();
-    return service.IsNeedUpgrade() ? service.CheckPackage() : PackageVerdict();
-}
-
-}  // namespace
-
-PackageVerdict ServiceTree::Decide() const { return DecideWith(*Service()); }
-
-int ServiceTree::Upgrade() const {
-    const auto service = Service();
-    const PackageVerdict verdict = DecideWith(*service);
-    if (!verdict.worth) return 1;
-    const int rc = service->HandlePackageUpgrade(verdict);
-    if (rc == 0) service->RemoveReplacedCopies();
-    return rc;
+RunOutcome ServiceTree::Run(::Service &service, RunSetup run, RunObserver *observer) const {
+    RecordingObserver quiet;
+    ServiceSteps steps(service);
+    run.user = user().c_str();
+    return RunAgainstTree(run, steps, observer ? *observer : quiet);
 }
 
 void ServiceTree::HandHomeOver() const {

@@ -1,10 +1,13 @@
 #ifndef TESTS_SUPPORT_SERVICE_TREE_H
 #define TESTS_SUPPORT_SERVICE_TREE_H
 
+#include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "linux/linux-service.h"
+#include "upgrade/run.h"
 #include "log_capture.h"
 #include "test_support.h"
 
@@ -42,7 +45,7 @@ public:
     void MakePackage(const std::string &build) const;
     // Makes a package that fails to extract part-way.
     void MakeCorruptPackage() const;
-    // Lets every service_debug message through.
+    // Lets every service_debug and launcher_debug message through.
     void EnableDebugLog();
 
     // What a service of this tree works with: root() its system-wide
@@ -50,13 +53,12 @@ public:
     ServiceSetup Setup(ServiceSetup setup = ServiceSetup()) const;
     // A service of this tree with Setup(setup), home() its home directory.
     std::unique_ptr<LinuxService> Service(ServiceSetup setup = ServiceSetup()) const;
-    // PreUpgrade, IsNeedUpgrade and, when that says yes, CheckPackage, as
-    // the launcher's worker decides.
-    PackageVerdict Decide() const;
-    // Decide(), then HandlePackageUpgrade when the package is worth it, and
-    // RemoveReplacedCopies after its success, as the worker does: its
-    // result, or 1 when there was nothing to do.
-    int Upgrade() const;
+    // One run of the launcher against this tree (RunAgainstTree) with
+    // `service`, or a service of Setup(), and `run`, whose user folder is
+    // this tree's; `observer` sees it, when given.
+    RunOutcome Run(RunSetup run = RunSetup()) const;
+    RunOutcome Run(::Service &service, RunSetup run = RunSetup(),
+                   RunObserver *observer = nullptr) const;
     // Everything logged so far.
     std::string Log() const { return log_->Text(); }
 
@@ -70,6 +72,21 @@ private:
     std::string home_;
     ScopedEnv home_env_;
     std::unique_ptr<LogCapture> log_;
+};
+
+// Records what a run tells the user, in order ("due", "dropped", "done"),
+// and calls `at` at every step it passes.
+class RecordingObserver : public RunObserver {
+public:
+    void UpgradeDue() override { told.push_back("due"); }
+    void UpgradeDropped() override { told.push_back("dropped"); }
+    void UpgradeDone() override { told.push_back("done"); }
+    void Passed(RunStep step) override {
+        if (at) at(step);
+    }
+
+    std::vector<std::string> told;
+    std::function<void(RunStep)> at;
 };
 
 }  // namespace testing_support

@@ -14,18 +14,14 @@
 #include "adapter.h"
 #include "linux/linux-service.h"
 #include "log.h"
-#include "upgrade/run_summary.h"
 #include "tarrowind-service.h"
 #include "texts/strtab.h"
-#include "upgrade/tree_lock.h"
+#include "upgrade/run.h"
+#include "upgrade/run_summary.h"
 
 namespace {
 
 const char kComponent[] = "launcher_debug";
-
-// How long a launcher waits for another one's changes to the user's tree:
-// an upgrade of a large package on a slow disk, with room to spare.
-const std::chrono::milliseconds kTreeLockWait(60000);
 
 // Keeps the user from closing the dialog (window manager close button,
 // Escape) while it exists: the service sequence cannot be cancelled, and the
@@ -97,8 +93,8 @@ ProcessingProgressDialog::~ProcessingProgressDialog() {}
 
 void HandlerThread::run() { exec(); }
 
-Worker::Worker(const Service::Setup &setup)
-    : QObject(nullptr), m_handler_thread(nullptr), m_service(nullptr) {
+Worker::Worker(const Service::Setup &setup, InstanceLock instance)
+    : QObject(nullptr), m_handler_thread(nullptr), m_service(nullptr), instance_(instance) {
     m_service = new LinuxService(setup);
     m_handler_thread = new HandlerThread;
     moveToThread(m_handler_thread);
@@ -116,70 +112,32 @@ void Worker::QuitThread() { m_handler_thread->quit(); }
 void Worker::JoinThread() { m_handler_thread->wait(ULONG_MAX); }
 
 void Worker::HandleServicce() {
+    // 86 and 114 are part of the messages: they stay whatever line the call
+    // is on.
     Logger::LogMsg(Logger::L_DEBUG, kComponent, "[DEBUG] launcher(%d): running\n", 86);
-    const Shortfall shortfall = ChangeTheTree();
-    ReportShortfall(shortfall, m_service->GetSourceVersion().build_version,
-                    m_service->GetTargetVersion().build_version,
-                    Service::GetUserTarrowindInstallPath() + "/log/launcher.log");
+    RunSetup setup;
+    setup.user = Service::GetUserTarrowindInstallPath();
+    setup.instance = instance_;
+    ServiceSteps steps(*m_service);
+    const RunOutcome outcome = RunAgainstTree(setup, steps, *this);
+    ReportShortfall(outcome.shortfall, outcome.installed_build, outcome.package_build,
+                    setup.user + "/log/launcher.log");
     Logger::LogMsg(Logger::L_DEBUG, kComponent, "[DEBUG] launcher(%d): done\n", 114);
     emit sigServiceDone();
 }
 
-Shortfall Worker::ChangeTheTree() {
-    // Taken before the versions are read: a launcher that waited for
-    // another's upgrade decides on the copy that upgrade left.
-    const TreeLock lock(Service::GetUserTarrowindInstallPath(), kTreeLockWait);
-    m_service->PreUpgrade();
-    if (!lock.held()) {
-        Logger::LogMsg(Logger::L_WARNING, kComponent,
-                       "[WARNING] launcher(%d): cannot take the lock of the user's folder (%s): "
-                       "starting the client without upgrading it\n",
-                       __LINE__, lock.error().c_str());
-        m_service->PostUpgrade();
-        return Shortfall::kNoTreeLock;
-    }
-    const Upgrade upgrade = UpgradeIfDue();
-    // The user gets the client as soon as its copy is complete and on disk;
-    // the old copy and the aged folder go while it starts.
-    m_service->PostUpgrade();
-    if (upgrade.replaced) m_service->RemoveReplacedCopies();
-    m_service->RemoveAgedFolders();
-    return upgrade.shortfall;
-}
+void Worker::UpgradeDue() { emit sigShowMsg(); }
 
-Worker::Upgrade Worker::UpgradeIfDue() {
-    // Whether the package is worth it is decided before the client is
-    // stopped or anything is moved.
-    const bool due = m_service->IsNeedUpgrade();
-    const PackageVerdict verdict = due ? m_service->CheckPackage() : PackageVerdict();
-    Upgrade upgrade;
-    if (!verdict.worth) {
-        Logger::LogMsg(Logger::L_DEBUG, kComponent, "[DEBUG] launcher(%d): no need to upgrade\n",
-                       91);
-        if (verdict.refusal == PackageVerdict::Refusal::kNoRoom)
-            upgrade.shortfall = Shortfall::kNoRoom;
-        else if (due)
-            upgrade.shortfall = Shortfall::kPackageRefused;
-        else if (!m_service->UpgradesAllowed())
-            upgrade.shortfall = Shortfall::kNoLock;
-        return upgrade;
-    }
-    emit sigShowMsg();
-    if (m_service->HandlePackageUpgrade(verdict) != 0) {
-        Logger::LogMsg(Logger::L_ERR, kComponent,
-                       "[ERROR] launcher(%d): Failed to upgrade package\n", 98);
-        upgrade.shortfall = Shortfall::kUpgradeFailed;
-        return upgrade;
-    }
+void Worker::UpgradeDropped() { emit sigHideMsg(); }
+
+void Worker::UpgradeDone() {
     emit sigUpdateProgress(100, 100);
     emit sigSetLabelText(StrTable::LoadStr(StrTable::desc_trwd_env_preparation_done));
-    upgrade.replaced = true;
-    return upgrade;
 }
 
-Launcher::Launcher(const Service::Setup &setup)
+Launcher::Launcher(const Service::Setup &setup, InstanceLock instance)
     : QObject(nullptr), m_worker(nullptr), m_progress(nullptr) {
-    m_worker = new Worker(setup);
+    m_worker = new Worker(setup, instance);
     connect(this, SIGNAL(sigStart()), m_worker, SLOT(HandleServicce()), Qt::AutoConnection);
     connect(m_worker, SIGNAL(sigShowMsg()), this, SLOT(ShowMsgBox()), Qt::AutoConnection);
     connect(m_worker, SIGNAL(sigServiceDone()), this, SLOT(LaunchDone()), Qt::AutoConnection);
@@ -187,6 +145,7 @@ Launcher::Launcher(const Service::Setup &setup)
             Qt::AutoConnection);
     connect(m_worker, SIGNAL(sigSetLabelText(QString)), this, SLOT(SetLabelText(QString)),
             Qt::AutoConnection);
+    connect(m_worker, SIGNAL(sigHideMsg()), this, SLOT(HideMsgBox()), Qt::AutoConnection);
     connect(&Notify_Adapter::GetInstance(), SIGNAL(sigUpdateProgress(int, int)), this,
             SLOT(UpdateProgress(int, int)), Qt::AutoConnection);
     connect(&Notify_Adapter::GetInstance(), SIGNAL(sigUpdateDialogText(QString)), this,
@@ -222,6 +181,10 @@ void Launcher::UpdateProgress(int total, int steps) {
 void Launcher::SetLabelText(const QString &label) { Progress().setLabelText(label); }
 
 void Launcher::ShowMsgBox() { Progress().show(); }
+
+void Launcher::HideMsgBox() {
+    if (m_progress) m_progress->hide();
+}
 
 void Launcher::LaunchDone() {
     if (m_progress) {

@@ -6,8 +6,8 @@
 #include <QString>
 #include <QThread>
 
-#include "upgrade/run_summary.h"
 #include "tarrowind-service.h"
+#include "upgrade/run.h"
 
 // The launcher's only window: a progress dialog, as wide as the screen's
 // logical DPI asks (400 pixels at 96 dpi), shown without being activated,
@@ -31,16 +31,18 @@ protected:
     void run() override;
 };
 
-// Drives the installation service on its own thread: versions, the upgrade
-// decision, the upgrade, the aged folder, the start of the client. It never
-// touches a widget; what it wants shown travels as signals.
-class Worker : public QObject {
+// Runs the launcher's one run against the user's tree (RunAgainstTree) on
+// its own thread, with its service, and reports its outcome to the system
+// log. It holds no decision of its own: what the run wants shown travels as
+// signals, and it never touches a widget.
+class Worker : public QObject, private RunObserver {
     Q_OBJECT
 
 public:
     // Creates the service with `setup` and the thread, and moves itself to
-    // that thread.
-    explicit Worker(const Service::Setup &setup);
+    // that thread. `instance`: whether this launcher holds the
+    // single-instance lock.
+    Worker(const Service::Setup &setup, InstanceLock instance);
     ~Worker() override;
 
     void StartThread();
@@ -53,29 +55,20 @@ signals:
     void sigShowMsg();
     void sigUpdateProgress(int, int);
     void sigSetLabelText(const QString &);
+    void sigHideMsg();
 
 public slots:
-    // The whole service sequence. Runs on the worker thread.
+    // The whole run. Runs on the worker thread.
     void HandleServicce();
 
 private:
-    // How an upgrade that may have been due ended.
-    struct Upgrade {
-        Shortfall shortfall = Shortfall::kNone;
-        bool replaced = false;  // a new copy is in place; the old one awaits removal
-    };
-
-    // Under the lock of the user's tree: the versions, the upgrade when one
-    // is due, the start of the client, then the removal of the replaced copy
-    // and of the aged folder. Without the lock, only the client's start.
-    // Returns how the run fell short.
-    Shortfall ChangeTheTree();
-    // Upgrades the copy when an upgrade is due and the package is worth it,
-    // with the dialog shown meanwhile.
-    Upgrade UpgradeIfDue();
+    void UpgradeDue() override;
+    void UpgradeDropped() override;
+    void UpgradeDone() override;
 
     HandlerThread *m_handler_thread;
     Service *m_service;
+    const InstanceLock instance_;
 };
 
 // The controller on the main thread: owns the worker and the dialog, applies
@@ -87,9 +80,11 @@ class Launcher : public QObject {
 
 public:
     // Creates the worker and makes every connection.
-    // The worker's service gets `setup`. REQUIRES: the string table is
+    // The worker's service gets `setup`; `instance` says whether this
+    // launcher holds the single-instance lock. REQUIRES: the string table is
     // filled.
-    explicit Launcher(const Service::Setup &setup = Service::Setup());
+    explicit Launcher(const Service::Setup &setup = Service::Setup(),
+                      InstanceLock instance = InstanceLock::kHeld);
     ~Launcher() override;
 
     // Starts the worker thread.
@@ -108,6 +103,8 @@ public slots:
     void UpdateProgress(int total, int steps);
     void SetLabelText(const QString &label);
     void ShowMsgBox();
+    // Hides the dialog if it was built.
+    void HideMsgBox();
 
 private:
     // The dialog, built hidden on first use.

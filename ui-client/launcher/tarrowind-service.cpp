@@ -8,7 +8,6 @@
 
 #include <algorithm>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include <QCoreApplication>
@@ -17,8 +16,8 @@
 
 #include "file/durable.h"
 #include "file/file-op.h"
-#include "file/parallel-remove.h"
 #include "log.h"
+#include "upgrade/recovery.h"
 #include "upgrade/version_file.h"
 
 namespace {
@@ -53,7 +52,6 @@ ustring CleanPath(const std::string &path) {
 // `timeout` stays unset here; LinuxService gives it its value.
 Service::Service(const Setup &setup)
     : root(setup.root.empty() ? GetRootTarrowindInstallPath() : setup.root),
-      upgrades_allowed(setup.upgrades_allowed),
       reader(setup.reader.empty() ? GetPackageReaderPath() : setup.reader) {}
 
 Service::~Service() {}
@@ -99,123 +97,63 @@ namespace {
 
 const char kComponent[] = "service_debug";
 
-// Removes `path`, a copy of thousands of files, with a thread per core (at
-// most four: unlinking is bound by the file system, not the processor); a
-// failure is logged with the reason. Returns FSRemove's result, with errno
-// as the removal left it.
-int RemoveLogged(const ustring &path) {
-    const unsigned threads = std::min(4u, std::max(1u, std::thread::hardware_concurrency()));
-    const int rc = FSRemoveParallel(path, threads);
-    if (rc != 0) {
-        const int error = errno;
-        Logger::LogMsg(Logger::L_WARNING, kComponent,
-                       "[WARNING] tarrowind-service(%d): failed to remove '%s': %s\n", __LINE__,
-                       path.c_str(), strerror(error));
-        errno = error;
-    }
-    return rc;
-}
-
-// Removes each of `backups`, with an INFO line for each when `announce` is
-// set.
-void RemoveBackups(const std::vector<ustring> &backups, bool announce) {
-    for (const ustring &backup : backups) {
-        if (announce) {
-            Logger::LogMsg(Logger::L_INFO, kComponent,
-                           "[INFO] tarrowind-service(%d): removing backup '%s' left by an "
-                           "interrupted upgrade\n",
-                           __LINE__, backup.c_str());
-        }
-        RemoveLogged(backup);
-    }
-}
-
-// Clears `app_dir` of a copy that is of no further use. What cannot be
-// removed (files of another user) is moved to a free backup name other than
-// `keep`, which a later run removes. Returns 0 when `app_dir` is gone, -1
-// (logged) when it is still there.
-int ClearAppDir(const ustring &app_dir, const ustring &keep) {
-    if (RemoveLogged(app_dir) == 0) return 0;
-    int error = errno;
-    for (int i = 0; i < kBackupNames; ++i) {
-        const ustring aside = GetAppBackupDir(app_dir, i);
-        if (aside == keep || IsFileExist(aside, false)) continue;
-        if (FSRename(app_dir, aside, false) == 0) return 0;
-        error = errno;
-    }
-    Logger::LogMsg(Logger::L_ERR, kComponent,
-                   "[ERROR] tarrowind-service(%d): failed to move '%s' out of the way: %s\n",
-                   __LINE__, app_dir.c_str(), strerror(error));
-    return -1;
-}
-
 void LogMarkerFailure(int line, const ustring &app_dir, int error) {
     Logger::LogMsg(Logger::L_ERR, kComponent,
                    "[ERROR] tarrowind-service(%d): failed to create '%s': %s\n", line,
                    IncompleteMarker(app_dir).c_str(), strerror(error));
 }
 
-// Where a move of A aside ended.
-struct Aside {
-    int rc = -1;     // 0: A is now `backup`
-    ustring backup;  // the name it went to
-};
-
-// One try of moving `app_dir` to `backup`. With `record`, the name must be
-// free (a name still taken after the clean-up holds what this user cannot
-// remove, and the marker must never name it) and is recorded in the marker
-// first. 0; -1 with errno when the name did not take it; -2 (logged) when
-// the marker could not be written.
-int TryBackupName(const ustring &app_dir, const ustring &backup, bool record) {
-    if (record && IsFileExist(backup, false)) {
+// One try of moving `app_dir` to `backup`. A complete A must go to a free
+// name (a name still taken after the clean-up holds what this user cannot
+// remove, and the marker must never name it), recorded in the marker first;
+// a partial one goes to the first name that takes it. 0; -1 with errno when
+// the name did not take it; -2 (logged) when the marker could not be written.
+int TryBackupName(const ustring &app_dir, const ustring &backup, RecoveryPlan::Aside how) {
+    if (how == RecoveryPlan::Aside::kUnrecorded)
+        return FSRename(app_dir, backup, false) == 0 ? 0 : -1;
+    if (IsFileExist(backup, false)) {
         errno = EEXIST;
         return -1;
     }
     Marker marker;
     marker.state = Marker::kRecorded;
     marker.backup = backup;
-    if (record && WriteMarker(app_dir, marker) != 0) {
+    if (WriteMarker(app_dir, marker) != 0) {
         LogMarkerFailure(__LINE__, app_dir, errno);
         return -2;
     }
     return FSRename(app_dir, backup, false) == 0 ? 0 : -1;
 }
 
-// Moves `app_dir` to the first backup name that takes it, logging every
-// name that did not. After the last name fails, A stays where it is, and a
-// marker written here goes again.
-Aside MoveAppAside(const ustring &app_dir, bool record) {
-    Aside aside;
+// Moves `app_dir` as `how` says to the first backup name that takes it,
+// logging every name that did not, and returns that name. After the last
+// name fails, A stays where it is, and a marker written here goes again.
+std::optional<ustring> MoveAppAside(const ustring &app_dir, RecoveryPlan::Aside how) {
+    ustring backup;
     for (int n = 0; n < kBackupNames; ++n) {
-        aside.backup = GetAppBackupDir(app_dir, n);
-        aside.rc = TryBackupName(app_dir, aside.backup, record);
-        if (aside.rc == 0) {
+        backup = GetAppBackupDir(app_dir, n);
+        const int rc = TryBackupName(app_dir, backup, how);
+        if (rc == 0) {
             FSSyncDirectory(FSParentPath(app_dir));
-            return aside;
+            return backup;
         }
-        if (aside.rc == -2) return aside;
+        if (rc == -2) return std::nullopt;
         Logger::LogMsg(
             Logger::L_ERR, kComponent,
             "[ERROR] tarrowind-service(%d): failed to backup app from '%s' -> '%s': %s\n", __LINE__,
-            app_dir.c_str(), aside.backup.c_str(), strerror(errno));
+            app_dir.c_str(), backup.c_str(), strerror(errno));
     }
     Logger::LogMsg(Logger::L_ERR, kComponent,
                    "[ERROR] tarrowind-service(%d): failed to backup app from '%s' -> "
                    "'%s' at max retries, exiting\n",
-                   __LINE__, app_dir.c_str(), aside.backup.c_str());
-    if (record) RemoveMarker(app_dir);
-    return aside;
+                   __LINE__, app_dir.c_str(), backup.c_str());
+    if (how == RecoveryPlan::Aside::kRecorded) RemoveMarker(app_dir);
+    return std::nullopt;
 }
 
 }  // namespace
 
-bool Service::IsAppIncomplete() const {
-    return ReadMarker(per_user_install_path).state != Marker::kAbsent;
-}
-
-void Service::RemoveLeftoverBackups() {
-    RemoveBackups(ExistingBackups(per_user_install_path), true);
-}
+bool Service::IsAppIncomplete() const { return HasMarker(per_user_install_path); }
 
 PackagePlace Service::Place() const {
     PackagePlace place;
@@ -226,8 +164,6 @@ PackagePlace Service::Place() const {
     place.reader = reader;
     return place;
 }
-
-PackageVerdict Service::CheckPackage() const { return ::CheckPackage(Place()); }
 
 void Service::LoadSourceVersion() {
     ustring path = GetUserTarrowindAppInstallPath() + "" + "/" + "INFO";
@@ -254,40 +190,38 @@ void Service::LoadTargetVersion() {
                    target_version.icon_overlay_version.c_str());
 }
 
-int Service::PrepareUserEnv(const PackageVerdict &verdict) {
+FailureCause Service::PrepareUserEnv(const PackageVerdict &verdict) {
     const ustring &app_dir = per_user_install_path;
     if (FSMKDir(FSParentPath(app_dir), true) < 0) {
         LogMarkerFailure(__LINE__, app_dir, errno);
-        return -1;
+        return FailureCause::kDisk;
     }
-    const Start start = BeginUpgrade(PlanRecovery(ReadTreeState(app_dir)));
-    if (!start.ok) return -1;
-    const std::string identity = verdict.file ? verdict.file->identity : std::string();
+    const std::optional<Rollback> rollback = BeginUpgrade(PlanRecovery(ReadTreeState(app_dir)));
+    if (!rollback) return FailureCause::kDisk;
     const FailureCause cause = ExtractDurably(verdict);
-    if (cause == FailureCause::kNone) return CommitUpgrade(identity);
-    return RollBack(start.rollback, cause, identity);
+    if (cause != FailureCause::kNone) return RollBack(*rollback, cause);
+    RemoveMarker(app_dir);
+    return FailureCause::kNone;
 }
 
-Service::Start Service::BeginUpgrade(const RecoveryPlan &plan) {
+std::optional<Service::Rollback> Service::BeginUpgrade(const RecoveryPlan &plan) {
     const ustring &app_dir = per_user_install_path;
-    Start start;
-    RemoveBackups(plan.debris, true);
-    if (plan.clear_app && ClearAppDir(app_dir, plan.rollback) != 0) return start;
+    // Debris went when the run recovered the tree; what is left of it
+    // could not be removed.
+    if (plan.clear_app && ClearAppDir(app_dir, plan.rollback) != 0) return std::nullopt;
     if (plan.mark.state != Marker::kAbsent && WriteMarker(app_dir, plan.mark) != 0) {
         LogMarkerFailure(__LINE__, app_dir, errno);
-        return start;
+        return std::nullopt;
     }
-    start.rollback.copy = plan.rollback;
-    start.rollback.complete = plan.rollback_complete;
-    if (plan.aside != RecoveryPlan::Aside::kNone) {
-        const bool record = plan.aside == RecoveryPlan::Aside::kRecorded;
-        const Aside aside = MoveAppAside(app_dir, record);
-        if (aside.rc != 0) return start;
-        start.rollback.copy = aside.backup;
-        start.rollback.complete = record;
-    }
-    start.ok = true;
-    return start;
+    Rollback rollback;
+    rollback.copy = plan.rollback;
+    rollback.complete = plan.rollback_complete;
+    if (plan.aside == RecoveryPlan::Aside::kNone) return rollback;
+    const std::optional<ustring> backup = MoveAppAside(app_dir, plan.aside);
+    if (!backup) return std::nullopt;
+    rollback.copy = *backup;
+    rollback.complete = plan.aside == RecoveryPlan::Aside::kRecorded;
+    return rollback;
 }
 
 FailureCause Service::ExtractDurably(const PackageVerdict &verdict) {
@@ -304,12 +238,6 @@ FailureCause Service::ExtractDurably(const PackageVerdict &verdict) {
     return FailureCause::kNone;
 }
 
-int Service::CommitUpgrade(const std::string &identity) {
-    RemoveMarker(per_user_install_path);
-    CheckInstalledBuild(identity);
-    return 0;
-}
-
 void Service::RemoveReplacedCopies() {
     Logger::LogMsg(
         Logger::L_INFO, kComponent,
@@ -317,20 +245,17 @@ void Service::RemoveReplacedCopies() {
         __LINE__);
     // The new copy is complete: every backup name, also those of earlier
     // runs that stopped before their clean-up, holds debris.
-    RemoveBackups(ExistingBackups(per_user_install_path), false);
+    RemoveBackupNames(ExistingBackups(per_user_install_path));
 }
 
-int Service::RollBack(const Rollback &rollback, FailureCause cause, const std::string &identity) {
+FailureCause Service::RollBack(const Rollback &rollback, FailureCause cause) {
     const ustring &app_dir = per_user_install_path;
-    // A package that failed on its own fails the same way at the next
-    // login: it waits until it changes.
-    if (IsHeldAgainstThePackage(cause)) RememberFailedPackage(Place(), identity);
     if (rollback.copy.empty()) {
         Logger::LogMsg(Logger::L_ERR, kComponent,
                        "[ERROR] tarrowind-service(%d): Failed to extract package, and no old "
                        "installation to rollback\n",
                        __LINE__);
-        return -1;
+        return cause;
     }
     Logger::LogMsg(Logger::L_ERR, kComponent,
                    "[ERROR] tarrowind-service(%d): Failed to extract package, rollback to "
@@ -338,37 +263,19 @@ int Service::RollBack(const Rollback &rollback, FailureCause cause, const std::s
                    __LINE__);
     // When the copy cannot be put back, the marker stays and records where
     // it is, so the next run still finds it.
-    if (ClearAppDir(app_dir, rollback.copy) != 0) return -1;
+    if (ClearAppDir(app_dir, rollback.copy) != 0) return cause;
     if (FSRename(rollback.copy, app_dir, false) != 0) {
         Logger::LogMsg(Logger::L_ERR, kComponent,
                        "[ERROR] tarrowind-service(%d): failed to restore '%s' -> '%s': %s\n",
                        __LINE__, rollback.copy.c_str(), app_dir.c_str(), strerror(errno));
-        return -1;
+        return cause;
     }
     if (FSSyncDirectory(FSParentPath(app_dir)) == 0 && rollback.complete) RemoveMarker(app_dir);
-    return -1;
-}
-
-void Service::CheckInstalledBuild(const std::string &identity) {
-    if (target_version.build_version.empty()) return;
-    VersionInfo installed;
-    ReadVersionFile(per_user_install_path + "/INFO", installed);
-    if (installed.build_version == target_version.build_version) {
-        ForgetFailedPackage(Place());
-        return;
-    }
-    // Otherwise every login would find the copy older than the package and
-    // install it again.
-    Logger::LogMsg(Logger::L_WARNING, kComponent,
-                   "[WARNING] tarrowind-service(%d): package '%s' installed build '%s', but the "
-                   "system's version file says '%s'; it is not installed again until it changes\n",
-                   __LINE__, Place().package.c_str(), installed.build_version.c_str(),
-                   target_version.build_version.c_str());
-    RememberFailedPackage(Place(), identity);
+    return cause;
 }
 
 FailureCause Service::ExtractPackage(const PackageVerdict &verdict) {
-    const ustring source = Place().package;
+    const ustring source = verdict.file ? verdict.file->path : Place().package;
     const ustring target = GetUserTarrowindAppInstallPath();
     if (FSMKDir(target, true) < 0) {
         Logger::LogMsg(Logger::L_ERR, kComponent,

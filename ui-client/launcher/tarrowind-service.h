@@ -5,9 +5,12 @@
 
 #include <functional>
 
+#include <optional>
+
 #include "extractor.h"
 #include "package/package_check.h"
 #include "upgrade/recovery_plan.h"
+#include "upgrade/run.h"
 #include "upgrade/upgrade_marker.h"
 #include "upgrade/version_file.h"
 #include "ustring/ustring.h"
@@ -17,10 +20,6 @@ struct ServiceSetup {
     // The system-wide installation; empty: the launcher's own
     // (GetRootTarrowindInstallPath()).
     ustring root;
-    // Whether an upgrade may start: false when this launcher could not
-    // make sure that it is the only one, since another may be upgrading
-    // the copy.
-    bool upgrades_allowed = true;
     // How processes are signalled; empty: kill(2).
     std::function<int(pid_t pid, int sig)> kill;
     // The program that reads a package's headers under limits; empty:
@@ -54,14 +53,15 @@ public:
     virtual void StopService() = 0;
     virtual void SetTimeout(int t);
     // Stops the client and replaces the per-user copy from the package that
-    // `verdict` found worth installing. Returns 0 when the new copy is in
-    // place, -1 otherwise.
-    virtual int HandlePackageUpgrade(const PackageVerdict &verdict) = 0;
+    // `verdict` found worth installing. kNone when the new copy is in place
+    // (PrepareUserEnv), else whose fault the failure was.
+    virtual FailureCause HandlePackageUpgrade(const PackageVerdict &verdict) = 0;
     // Starts the per-user client.
     virtual void PostUpgrade() = 0;
     // Reads and logs both version files.
     virtual void PreUpgrade() = 0;
-    // Whether the per-user copy must be (re)installed.
+    // Whether the per-user copy must be (re)installed. A query: it changes
+    // nothing.
     virtual bool IsNeedUpgrade() = 0;
     // Unpacks the package file that `verdict` found worth installing into the
     // per-user application directory, creating it first. The result says
@@ -74,32 +74,27 @@ public:
     virtual void LoadTargetVersion();
     // Moves the old copy aside under a free backup name, extracts the
     // package, and puts the old copy back when that fails; how it starts
-    // from what earlier runs left is PlanRecovery's. On success the old copy
+    // from what earlier runs left is PlanRecovery's. REQUIRES: the tree was
+    // recovered (RecoverTree) under the lock still held. On success the old copy
     // stays under its backup name until RemoveReplacedCopies, so that the
-    // client can be started first. Returns 0 when the new copy is in place,
-    // complete and on disk. While it
-    // runs, "<application directory>.incomplete" exists on disk; it is
+    // client can be started first. Returns kNone when the new copy is in
+    // place, complete and on disk, else whose fault the failure was. While
+    // it runs, "<application directory>.incomplete" exists on disk; it is
     // removed once the new copy has been flushed to disk, or once a copy
-    // that was complete has been put back. A failure that is the package's
-    // own is remembered against it.
-    virtual int PrepareUserEnv(const PackageVerdict &verdict);
+    // that was complete has been put back.
+    virtual FailureCause PrepareUserEnv(const PackageVerdict &verdict);
 
-    // Whether the package is worth an upgrade, decided before anything is
-    // stopped, renamed or written (CheckPackage).
-    PackageVerdict CheckPackage() const;
+    // Where the package is and where its copy goes, as the versions last
+    // read announce it.
+    PackagePlace Place() const;
     // The version records as the last Load*Version read them.
     const VersionInfo &GetSourceVersion() const { return source_version; }
     const VersionInfo &GetTargetVersion() const { return target_version; }
-    // Whether an upgrade may start (ServiceSetup::upgrades_allowed).
-    bool UpgradesAllowed() const { return upgrades_allowed; }
     // After a successful PrepareUserEnv: removes every backup name, the old
     // copy among them.
     void RemoveReplacedCopies();
     // Removes <user install>/app, the application folder of older releases.
     void RemoveAgedFolders();
-    // Removes every backup name (A_tmp ... A_tmp9) that exists. Only for when
-    // the application directory is known to be complete.
-    void RemoveLeftoverBackups();
     // Copies a file, or a directory tree, from `src` to `dest`. Returns 0, or
     // -1 at the first entry that cannot be copied (what was copied stays).
     int FSCopyPath(const ustring &src, const ustring &dest);
@@ -128,8 +123,6 @@ protected:
     bool IsAppIncomplete() const;
     // The system-wide installation this service works with.
     const ustring &Root() const { return root; }
-    // Where the package is and where its copy goes.
-    PackagePlace Place() const;
 
     int timeout;
     ustring per_user_install_path;
@@ -137,33 +130,44 @@ protected:
     VersionInfo source_version;
 
 private:
-    // After a successful installation: when the new copy's build is not the
-    // one the system's version file announces, the package is remembered
-    // as failed (one WARNING line), else any such record is dropped.
-    void CheckInstalledBuild(const std::string &identity);
     // The copy a failure puts back.
     struct Rollback {
         ustring copy;           // empty: nothing to put back
         bool complete = false;  // known complete: putting it back ends the marker
     };
-    // Where the first steps of an upgrade ended.
-    struct Start {
-        bool ok = false;  // false (logged): the upgrade must not go on
-        Rollback rollback;
-    };
-    // The first steps of `plan`: debris removed, a partial copy cleared, the
-    // marker written, the complete copy moved aside.
-    Start BeginUpgrade(const RecoveryPlan &plan);
+    // The first steps of `plan`: a partial copy cleared, the marker
+    // written, the complete copy moved aside. What a failure puts
+    // back; nothing (logged) when the upgrade must not go on.
+    std::optional<Rollback> BeginUpgrade(const RecoveryPlan &plan);
     // The extraction, made durable.
     FailureCause ExtractDurably(const PackageVerdict &verdict);
-    // The new copy is in place: the marker goes. Returns 0.
-    int CommitUpgrade(const std::string &identity);
-    // Puts `rollback` back after a failure of `cause`. Returns -1.
-    int RollBack(const Rollback &rollback, FailureCause cause, const std::string &identity);
+    // Puts `rollback` back after a failure of `cause`. Returns `cause`.
+    FailureCause RollBack(const Rollback &rollback, FailureCause cause);
 
     ustring root;
-    bool upgrades_allowed;
     ustring reader;  // the package reader program
+};
+
+// Presents a service to the run (RunAgainstTree): each step is the service's
+// operation of the same name.
+class ServiceSteps : public RunSteps {
+public:
+    explicit ServiceSteps(Service &service) : service_(service) {}
+
+    void PreUpgrade() override { service_.PreUpgrade(); }
+    const VersionInfo &InstalledVersion() const override { return service_.GetSourceVersion(); }
+    const VersionInfo &PackageVersion() const override { return service_.GetTargetVersion(); }
+    bool IsNeedUpgrade() override { return service_.IsNeedUpgrade(); }
+    PackagePlace Place() const override { return service_.Place(); }
+    FailureCause HandlePackageUpgrade(const PackageVerdict &verdict) override {
+        return service_.HandlePackageUpgrade(verdict);
+    }
+    void PostUpgrade() override { service_.PostUpgrade(); }
+    void RemoveReplacedCopies() override { service_.RemoveReplacedCopies(); }
+    void RemoveAgedFolders() override { service_.RemoveAgedFolders(); }
+
+private:
+    Service &service_;
 };
 
 #endif

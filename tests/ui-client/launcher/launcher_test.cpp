@@ -235,17 +235,20 @@ TEST(LauncherTest, UpdateProgressSetsTheTruncatedPercentage) {
     }
 }
 
-// The whole sequence on a scratch tree: the dialog is built only when there
-// is an upgrade to show, and the client is started either way.
+// The whole sequence on a scratch tree: the dialog is built only when an
+// upgrade is due (even one whose package is then refused), and the client
+// is started either way.
 TEST(LauncherTest, BuildsTheDialogOnlyForAnUpgrade) {
     const struct {
         const char *installed;
+        bool refused;  // the package holds nothing
         bool built;
-    } rows[] = {{"3400", false}, {"3320", true}};
+    } rows[] = {{"3400", false, false}, {"3320", false, true}, {"3320", true, true}};
     for (const auto &row : rows) {
         testing_support::ServiceTree tree;
         tree.InstallApp(row.installed);
         tree.MakePackage("3400");
+        if (row.refused) testing_support::WriteFile(tree.root() + "/package/tarrowind.qpk", "x");
         Launcher launcher(tree.Setup());
         EXPECT_EQ(nullptr, DialogOf(launcher)) << row.installed;
         launcher.Run();
@@ -256,7 +259,8 @@ TEST(LauncherTest, BuildsTheDialogOnlyForAnUpgrade) {
         if (dialog) {
             EXPECT_FALSE(dialog->isVisible());
         }
-        EXPECT_EQ("start 3400\n", testing_support::ReadFile(tree.home() + "/start-stop.calls"));
+        const std::string started = row.refused ? "start 3320\n" : "start 3400\n";
+        EXPECT_EQ(started, testing_support::ReadFile(tree.home() + "/start-stop.calls"));
     }
 }
 

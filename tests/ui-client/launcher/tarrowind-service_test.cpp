@@ -33,7 +33,7 @@ using testing_support::WriteFile;
 TEST(PrepareUserEnv, FirstInstall) {
     ServiceTree tree;
     tree.MakePackage("3400");
-    EXPECT_EQ(0, tree.Upgrade()) << tree.Log();
+    EXPECT_EQ(RunOutcome::Did::kUpgraded, tree.Run().did) << tree.Log();
     EXPECT_NE(std::string::npos, ReadFile(tree.app() + "/INFO").find("build_version=3400"));
     struct stat st;
     ASSERT_EQ(0, stat((tree.app() + "/bin/tarrowind-backup-ui").c_str(), &st));
@@ -48,7 +48,7 @@ TEST(PrepareUserEnv, UpgradeReplacesTheOldCopyAndRemovesTheBackup) {
     tree.InstallApp("3320");
     WriteFile(tree.app() + "/old-only", "old");
     tree.MakePackage("3400");
-    EXPECT_EQ(0, tree.Upgrade()) << tree.Log();
+    EXPECT_EQ(RunOutcome::Did::kUpgraded, tree.Run().did) << tree.Log();
     EXPECT_NE(std::string::npos, ReadFile(tree.app() + "/INFO").find("build_version=3400"));
     EXPECT_FALSE(PathExists(tree.app() + "/old-only")) << "the new copy is not merged into the old";
     EXPECT_EQ(std::vector<std::string>{}, Leftovers(tree.user()));
@@ -64,7 +64,7 @@ TEST(PrepareUserEnv, LeftoverBackupsAreRemovedBeforeTheBackup) {
         WriteFile(tree.app() + "_tmp" + (i ? std::to_string(i) : "") + "/left", "x");
     tree.MakePackage("3400");
     tree.EnableDebugLog();
-    EXPECT_EQ(0, tree.Upgrade()) << tree.Log();
+    EXPECT_EQ(RunOutcome::Did::kUpgraded, tree.Run().did) << tree.Log();
     EXPECT_EQ(0, CountOccurrences(tree.Log(), "failed to backup app from")) << tree.Log();
     EXPECT_EQ(10, CountOccurrences(tree.Log(), "left by an interrupted upgrade")) << tree.Log();
     EXPECT_EQ(std::vector<std::string>{}, Leftovers(tree.user()));
@@ -85,9 +85,11 @@ TEST(PrepareUserEnv, AllBackupNamesTakenLeavesTheCopyAlone) {
     }
     tree.HandHomeOver();
     ASSERT_EQ(0, RunCommand("chown -R root: '" + tree.app() + "'_tmp*"));
-    EXPECT_EQ(255, testing_support::RunUnprivileged([&] { return tree.Upgrade(); }));
+    EXPECT_EQ(static_cast<int>(Shortfall::kUpgradeFailed), testing_support::RunUnprivileged([&] {
+                  return static_cast<int>(tree.Run().shortfall);
+              }));
     const std::string log = tree.Log();
-    EXPECT_EQ(10, CountOccurrences(log, "[WARNING] tarrowind-service(")) << log;
+    EXPECT_EQ(10, CountOccurrences(log, "[WARNING] recovery(")) << log;
     EXPECT_EQ(11, CountOccurrences(log, "failed to backup app from")) << log;
     EXPECT_TRUE(HasLogLine(log, "[ERROR]", "tarrowind-service",
                            "failed to backup app from '" + tree.app() + "' -> '" + tree.app() +
@@ -102,7 +104,7 @@ TEST(PrepareUserEnv, FailedExtractionRestoresTheOldCopy) {
     WriteFile(tree.app() + "/old-only", "old data");
     tree.MakeCorruptPackage();
     const std::string before = TreeSnapshot(tree.app(), {}, false);
-    EXPECT_EQ(-1, tree.Upgrade());
+    EXPECT_EQ(Shortfall::kUpgradeFailed, tree.Run().shortfall);
     EXPECT_TRUE(HasLogLine(tree.Log(), "[ERROR]", "tarrowind-service",
                            "Failed to extract package, rollback to old installation"));
     EXPECT_EQ(before, TreeSnapshot(tree.app(), {}, false));
@@ -112,7 +114,7 @@ TEST(PrepareUserEnv, FailedExtractionRestoresTheOldCopy) {
 TEST(PrepareUserEnv, FailedFirstInstallKeepsThePartialCopyAndRedoesIt) {
     ServiceTree tree;
     tree.MakeCorruptPackage();
-    EXPECT_EQ(-1, tree.Upgrade());
+    EXPECT_EQ(Shortfall::kUpgradeFailed, tree.Run().shortfall);
     EXPECT_TRUE(HasLogLine(tree.Log(), "[ERROR]", "tarrowind-service",
                            "Failed to extract package, and no old installation to rollback"));
     // The partial copy already carries the package's INFO and executable.
@@ -147,11 +149,12 @@ TEST_P(FailureCauses, OnlyThePackagesOwnFaultsAreRemembered) {
     entries.insert(entries.end(), row.entries.begin(), row.entries.end());
     testing_support::WritePackage(tree.root() + "/package/tarrowind.qpk", entries);
     ServiceTree::WriteInfo(tree.root() + "/INFO", "3400");
-    EXPECT_EQ(-1, tree.Upgrade()) << tree.Log();
+    EXPECT_EQ(Shortfall::kUpgradeFailed, tree.Run().shortfall) << tree.Log();
     EXPECT_NE(std::string::npos, ReadFile(tree.app() + "/INFO").find("build_version=3320"));
     EXPECT_EQ(row.remembered, PathExists(tree.user() + "/.failed-package")) << tree.Log();
     if (row.remembered) {
-        EXPECT_EQ(1, tree.Upgrade()) << "refused until the package changes";
+        EXPECT_EQ(Shortfall::kPackageRefused, tree.Run().shortfall)
+            << "refused until the package changes";
     }
 }
 
@@ -202,22 +205,27 @@ TEST(FSCopyPath, CopiesFilesAndTreesAndStopsAtAFailingChild) {
                                tree.scratch("copy2") + "/sub/broken'"));
 }
 
-TEST(LeftoverBackups, GoWhenNoUpgradeIsDueAndStayWhileOneIs) {
+TEST(LeftoverBackups, GoBeforeTheDecisionUnlessTheyMayHoldTheCompleteCopy) {
     ServiceTree tree;
     tree.InstallApp("3320");
     tree.MakePackage("3320");
     WriteFile(tree.app() + "_tmp/bin/old", "x");
     WriteFile(tree.app() + "_tmp3/bin/old", "x");
     tree.EnableDebugLog();
-    EXPECT_FALSE(tree.Decide().worth);
+    EXPECT_EQ(RunOutcome::Did::kStarted, tree.Run().did);
     EXPECT_EQ(std::vector<std::string>{}, Leftovers(tree.user()));
     EXPECT_EQ(2, CountOccurrences(tree.Log(), "left by an interrupted upgrade")) << tree.Log();
 
-    // While an upgrade is due they may still hold the only complete copy.
+    // A marker without a record: any of them may hold the only complete copy.
     WriteFile(tree.app() + "_tmp/bin/old", "x");
     WriteFile(tree.app() + ".incomplete", "");
-    EXPECT_TRUE(tree.Decide().worth);
-    EXPECT_TRUE(PathExists(tree.app() + "_tmp"));
+    testing_support::RecordingObserver observer;
+    bool kept = false;
+    observer.at = [&](RunStep step) {
+        if (step == RunStep::kDecided) kept = PathExists(tree.app() + "_tmp");
+    };
+    EXPECT_EQ(RunOutcome::Did::kUpgraded, tree.Run(*tree.Service(), RunSetup(), &observer).did);
+    EXPECT_TRUE(kept);
 }
 
 }  // namespace

@@ -120,7 +120,7 @@ const double kClockSlackSeconds = 2.0;
 
 enum class ProcessCheck { kGone, kNotClient, kUnknown, kClient };
 
-struct Verdict {
+struct ClientCheck {
     ProcessCheck check;
     const char *reason;
 };
@@ -132,7 +132,7 @@ struct Verdict {
 // an executable file of the copy. A pid file can outlive the client, and its
 // number then belongs to an unrelated program, which must never be
 // signalled.
-Verdict CheckClientProcess(pid_t pid, const ustring &app_dir, time_t written) {
+ClientCheck CheckClientProcess(pid_t pid, const ustring &app_dir, time_t written) {
     const std::string proc = "/proc/" + std::to_string(pid);
     struct stat64 st;
     if (stat64(proc.c_str(), &st) != 0) return {ProcessCheck::kGone, "no such process"};
@@ -224,9 +224,6 @@ bool LinuxService::PerUserBinPathExist() {
 }
 
 bool LinuxService::IsNeedUpgrade() {
-    // Another launcher may be in the middle of an upgrade: leave the copy,
-    // its backups and its marker alone.
-    if (!UpgradesAllowed()) return false;
     int src_ver = 0;
     int tgt_ver = 0;
     bool need_upgrade = false;
@@ -244,16 +241,10 @@ bool LinuxService::IsNeedUpgrade() {
                        __LINE__, per_user_install_path.c_str());
         need_upgrade = true;
     }
-    // The copy is complete and stays: backups of an interrupted upgrade are
-    // of no further use.
-    if (!need_upgrade) {
-        RemoveLeftoverBackups();
-        return false;
-    }
-    return true;
+    return need_upgrade;
 }
 
-int LinuxService::HandlePackageUpgrade(const PackageVerdict &verdict) {
+FailureCause LinuxService::HandlePackageUpgrade(const PackageVerdict &verdict) {
     if (PerUserBinPathExist()) {
         Logger::LogMsg(Logger::L_DEBUG, kComponent,
                        "[DEBUG] linux/linux-service(%d): local appdata exist\n", __LINE__);
@@ -311,7 +302,7 @@ PidFile ReadPidFile(const ustring &path) {
 // not, a NOTE says why.
 bool NamesTheClient(const PidFile &file, const ustring &path, const ustring &app_dir) {
     const int pid = static_cast<int>(file.pid);
-    const Verdict verdict = CheckClientProcess(file.pid, app_dir, file.written);
+    const ClientCheck verdict = CheckClientProcess(file.pid, app_dir, file.written);
     switch (verdict.check) {
         case ProcessCheck::kClient:
             return true;

@@ -25,13 +25,12 @@ public:
     // when the file holds no usable pid or names a process that is not this
     // user's client. Blocks the calling thread while it waits.
     void StopService() override;
-    int HandlePackageUpgrade(const PackageVerdict &verdict) override;
+    FailureCause HandlePackageUpgrade(const PackageVerdict &verdict) override;
     void PostUpgrade() override;
     void PreUpgrade() override;
     // True when the package's build number is higher than the installed one,
     // when the per-user client executable is missing, or when an earlier
-    // upgrade did not finish; never when upgrades are not allowed. When no
-    // upgrade is due, backups left by an interrupted upgrade are removed.
+    // upgrade did not finish. Changes nothing.
     bool IsNeedUpgrade() override;
 
     // The process-wide instance, built on first use.

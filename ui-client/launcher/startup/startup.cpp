@@ -193,7 +193,7 @@ int RunLauncher(int argc, char **argv, const StartupHooks &hooks) {
     QtSingleApplication app(argc, argv, true);
     platform.Restore();
     initialize_logger();
-    Service::Setup setup;
+    InstanceLock instance = InstanceLock::kHeld;
     if (platform.FellBack()) {
         Logger::LogMsg(Logger::L_WARNING, "launcher_debug",
                        "[WARNING] main(%d): no usable display, working without a window\n",
@@ -204,7 +204,7 @@ int RunLauncher(int argc, char **argv, const StartupHooks &hooks) {
                        "[WARNING] main(%d): cannot take the single-instance lock (%s): starting "
                        "the client without upgrading it\n",
                        __LINE__, app.lockError().c_str());
-        setup.upgrades_allowed = false;
+        instance = InstanceLock::kNotHeld;
     }
     if (app.isRunning()) {
         Logger::LogMsg(Logger::L_DEBUG, "launcher_debug",
@@ -220,7 +220,7 @@ int RunLauncher(int argc, char **argv, const StartupHooks &hooks) {
     StrTable::InitStrTable();
 
     if (hooks.before_start) hooks.before_start();
-    Launcher *launcher = new Launcher(setup);
+    Launcher *launcher = new Launcher(Service::Setup(), instance);
     launcher->Run();
     launcher->Start();
     const int ret = QApplication::exec();

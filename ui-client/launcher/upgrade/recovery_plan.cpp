@@ -86,6 +86,21 @@ TreeState ReadTreeState(const ustring &app_dir) {
     return state;
 }
 
+RestPlan PlanRest(const TreeState &state) {
+    const RecoveryPlan plan = PlanRecovery(state);
+    RestPlan rest;
+    rest.debris = plan.debris;
+    rest.clear_app = plan.clear_app;
+    // A complete backup and no A, or a partial A: the backup goes back.
+    if (plan.rollback_complete && (plan.clear_app || !state.app_exists))
+        rest.restore = plan.rollback;
+    const bool unknown = plan.aside == RecoveryPlan::Aside::kUnrecorded ||
+                         plan.mark.state == Marker::kUnrecorded ||
+                         (state.marker.state == Marker::kUnrecorded && !state.backups.empty());
+    rest.end_marker = state.marker.state != Marker::kAbsent && !unknown;
+    return rest;
+}
+
 RecoveryPlan PlanRecovery(const TreeState &state) {
     switch (state.marker.state) {
         case Marker::kRecorded:

@@ -46,4 +46,18 @@ struct RecoveryPlan {
 // The plan for `state`. Pure: it reads nothing and changes nothing.
 RecoveryPlan PlanRecovery(const TreeState &state);
 
+// How a run puts the tree into a known state before it decides anything,
+// whether or not an upgrade follows: a half-written A is replaced by the
+// complete copy it was to replace, and debris goes. Where nothing tells which
+// copy is complete, everything stays.
+struct RestPlan {
+    std::vector<ustring> debris;  // backup names of no further use
+    bool clear_app = false;       // A holds a partial copy that goes
+    ustring restore;              // the complete backup that becomes A; empty: none
+    bool end_marker = false;      // once the above is done, nothing is partial
+};
+
+// The rest plan for `state`. Pure.
+RestPlan PlanRest(const TreeState &state);
+
 #endif

@@ -1,6 +1,8 @@
 #include "upgrade/upgrade_marker.h"
 
+#include <errno.h>
 #include <stdio.h>
+#include <sys/stat.h>
 
 #include <string>
 
@@ -79,8 +81,10 @@ int WriteMarker(const ustring &app_dir, const Marker &marker) {
     return FSReplaceFile(IncompleteMarker(app_dir), text);
 }
 
-void RemoveMarker(const ustring &app_dir) {
-    const ustring path = IncompleteMarker(app_dir);
-    FSRemove(path, false);
-    FSSyncDirectory(FSParentPath(path));
+bool HasMarker(const ustring &app_dir) {
+    struct stat64 st;
+    // What cannot be looked at may be a marker.
+    return lstat64(IncompleteMarker(app_dir).c_str(), &st) == 0 || errno != ENOENT;
 }
+
+void RemoveMarker(const ustring &app_dir) { FSRemoveDurably(IncompleteMarker(app_dir)); }

@@ -42,6 +42,9 @@ struct Marker {
 // name counts as no marker and is removed (a link goes, never what it points
 // to).
 Marker ReadMarker(const ustring &app_dir);
+// Whether anything stands at the marker's name of `app_dir`, or it cannot be
+// told. Reads only.
+bool HasMarker(const ustring &app_dir);
 // Writes the marker of `app_dir` anew: kNoCopy, kRecorded with
 // `marker.backup`, or kUnrecorded (an empty marker). REQUIRES: A, if any, is
 // complete or already marked, since the marker is briefly absent while it is

@@ -403,9 +403,7 @@ TEST(HandlePackageUpgrade, MissingClientStopsNothing) {
         sent += "signal";
         return 0;
     };
-    const auto service = tree.Service(setup);
-    service->PreUpgrade();
-    EXPECT_EQ(0, service->HandlePackageUpgrade(service->CheckPackage())) << tree.Log();
+    EXPECT_EQ(RunOutcome::Did::kUpgraded, tree.Run(*tree.Service(setup)).did) << tree.Log();
     EXPECT_EQ("", sent);
 }
 
@@ -416,16 +414,6 @@ TEST(PostUpgrade, RunsTheStartScriptWithStart) {
         tree.Service()->PostUpgrade();
         EXPECT_EQ("start 3320\n", ReadFile(tree.home() + "/start-stop.calls")) << home;
     }
-}
-
-TEST(PostUpgrade, StartsTheRestoredCopyAfterAFailedUpgrade) {
-    ServiceTree tree;
-    tree.InstallApp("3320");
-    tree.MakeCorruptPackage();
-    EXPECT_EQ(-1, tree.Upgrade());
-    tree.Service()->PostUpgrade();
-    EXPECT_EQ("start 3320\n", ReadFile(tree.home() + "/start-stop.calls"));
-    EXPECT_NE(std::string::npos, ReadFile(tree.app() + "/INFO").find("build_version=3320"));
 }
 
 }  // namespace

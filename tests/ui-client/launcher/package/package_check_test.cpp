@@ -10,89 +10,9 @@
 namespace {
 
 using testing_support::HasLogLine;
-using testing_support::PathExists;
 using testing_support::ServiceTree;
 
-const unsigned long long kMiB = 1024 * 1024;
-const unsigned long long kGiB = 1024 * kMiB;
-
-// Room kept beyond the new copy: 1 % of the file system between a floor of
-// 32 MiB and a cap of 1 GiB.
-TEST(CheckRoom, TheReserveScalesWithTheFileSystemBetweenFloorAndCap) {
-    const struct {
-        const char *name;
-        unsigned long long file_system;
-        unsigned long long reserve;
-    } rows[] = {
-        {"small disk: the floor", 1 * kGiB, 32 * kMiB},
-        {"just above the floor", 4 * kGiB, 4 * kGiB / 100},
-        {"a tenth of the cap", 10 * kGiB, 10 * kGiB / 100},
-        {"just below the cap", 100 * kGiB, 1 * kGiB},
-        {"large disk: the cap", 200 * kGiB, 1 * kGiB},
-        {"huge disk: the cap", 20000 * kGiB, 1 * kGiB},
-    };
-    for (const auto &row : rows) {
-        SCOPED_TRACE(row.name);
-        EXPECT_EQ(row.reserve, ReserveFor(row.file_system));
-        // The package's files take 10 MiB and 100 blocks of 4 KiB.
-        PackageScan scan;
-        scan.entries = 100;
-        scan.bytes = 10 * kMiB;
-        const unsigned long long files = 10 * kMiB + 100 * 4096;
-        FileSystemRoom fs;
-        fs.block = 4096;
-        fs.blocks = row.file_system / 4096;
-        fs.free = (files + row.reserve + 4095) / 4096;
-        EXPECT_TRUE(CheckRoom(scan, fs).fits()) << "exactly enough";
-        fs.free -= 1;
-        const RoomVerdict short_by_a_block = CheckRoom(scan, fs);
-        EXPECT_FALSE(short_by_a_block.fits());
-        EXPECT_EQ(files, short_by_a_block.files);
-        EXPECT_EQ(row.reserve, short_by_a_block.reserve);
-    }
-}
-
-// Inodes kept beyond the new copy's: 1 % of the file system's between 256
-// and 65,536; none asked of a file system without a fixed number.
-TEST(CheckRoom, InodesAreCheckedWithTheirOwnReserveAfterTheBytes) {
-    const struct {
-        unsigned long long inodes;
-        unsigned long long reserve;
-    } rows[] = {{1500, 256}, {25600, 256}, {100000, 1000}, {6553600, 65536}, {100000000, 65536}};
-    PackageScan scan;
-    scan.entries = 900;
-    scan.bytes = kMiB;
-    FileSystemRoom fs;
-    fs.block = 4096;
-    fs.blocks = 10 * kGiB / 4096;
-    fs.free = fs.blocks;
-    for (const auto &row : rows) {
-        SCOPED_TRACE(row.inodes);
-        EXPECT_EQ(row.reserve, InodeReserveFor(row.inodes));
-        fs.inodes = row.inodes;
-        fs.free_inodes = 900 + row.reserve;
-        EXPECT_TRUE(CheckRoom(scan, fs).fits()) << "exactly enough";
-        fs.free_inodes -= 1;
-        const RoomVerdict short_by_one = CheckRoom(scan, fs);
-        EXPECT_EQ(RoomVerdict::kInodes, short_by_one.shortage);
-        EXPECT_EQ(900u, short_by_one.entries);
-        EXPECT_EQ(row.reserve, short_by_one.inode_reserve);
-        EXPECT_EQ(899 + row.reserve, short_by_one.free_inodes);
-        fs.free = 1;
-        EXPECT_EQ(RoomVerdict::kBytes, CheckRoom(scan, fs).shortage) << "bytes come first";
-        fs.free = fs.blocks;
-    }
-    fs.inodes = 0;
-    fs.free_inodes = 0;
-    EXPECT_TRUE(CheckRoom(scan, fs).fits()) << "no fixed number of inodes";
-}
-
-TEST(IsHeldAgainstThePackage, OnlyThePackagesOwnFaults) {
-    EXPECT_FALSE(IsHeldAgainstThePackage(FailureCause::kNone));
-    EXPECT_TRUE(IsHeldAgainstThePackage(FailureCause::kPackage));
-    EXPECT_FALSE(IsHeldAgainstThePackage(FailureCause::kDisk));
-    EXPECT_FALSE(IsHeldAgainstThePackage(FailureCause::kEnvironment));
-}
+typedef PackageVerdict::Finding Finding;
 
 PackagePlace PlaceOf(const ServiceTree &tree, const std::string &build) {
     PackagePlace place;
@@ -109,29 +29,28 @@ PackagePlace PlaceOf(const ServiceTree &tree, const std::string &build) {
 TEST(CheckPackage, TheMemoHoldsUntilThePackageOrTheAnnouncedBuildChanges) {
     ServiceTree tree;
     tree.MakePackage("3400");
-    testing_support::MakeDirs(tree.user());
-    const PackageVerdict first = CheckPackage(PlaceOf(tree, "3400"));
-    ASSERT_TRUE(first.worth);
-    RememberFailedPackage(PlaceOf(tree, "3400"), first.file->identity);
-    EXPECT_FALSE(CheckPackage(PlaceOf(tree, "3400")).worth);
-    EXPECT_TRUE(HasLogLine(tree.Log(), "[WARNING]", "tarrowind-service",
+    const PackageVerdict first = CheckPackage(PlaceOf(tree, "3400"), "");
+    ASSERT_EQ(Finding::kWorth, first.finding);
+    const std::string memo = first.file->identity;
+    EXPECT_EQ(Finding::kRemembered, CheckPackage(PlaceOf(tree, "3400"), memo).finding);
+    EXPECT_TRUE(HasLogLine(tree.Log(), "[WARNING]", "package_check",
                            "package '" + tree.root() +
                                "/package/tarrowind.qpk' failed to install before and has not "
                                "changed since; keeping the installed copy"));
-    EXPECT_TRUE(CheckPackage(PlaceOf(tree, "3401")).worth) << "only the system INFO changed";
+    EXPECT_EQ(Finding::kWorth, CheckPackage(PlaceOf(tree, "3401"), memo).finding)
+        << "only the system INFO changed";
 
     const std::string package = tree.root() + "/package/tarrowind.qpk";
     testing_support::WriteFile(package, testing_support::ReadFile(package));
-    EXPECT_TRUE(CheckPackage(PlaceOf(tree, "3400")).worth) << "the package was written anew";
-    ForgetFailedPackage(PlaceOf(tree, "3400"));
-    EXPECT_FALSE(PathExists(tree.user() + "/.failed-package"));
+    EXPECT_EQ(Finding::kWorth, CheckPackage(PlaceOf(tree, "3400"), memo).finding)
+        << "the package was written anew";
 }
 
 TEST(CheckPackage, TheVerdictCarriesWhatThePackageHolds) {
     ServiceTree tree;
     tree.MakePackage("3400");
-    const PackageVerdict verdict = CheckPackage(PlaceOf(tree, "3400"));
-    ASSERT_TRUE(verdict.worth);
+    const PackageVerdict verdict = CheckPackage(PlaceOf(tree, "3400"), "");
+    ASSERT_EQ(Finding::kWorth, verdict.finding);
     EXPECT_GT(verdict.scan.entries, 3);
     EXPECT_GT(verdict.scan.bytes, 0);
 }

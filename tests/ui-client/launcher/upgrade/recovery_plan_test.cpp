@@ -91,18 +91,17 @@ std::string InstalledBuild(const ServiceTree &tree) {
     return at == std::string::npos ? "?" : info.substr(at + 14, info.find('\n', at) - at - 14);
 }
 
-int RunUpgrade(const ServiceTree &tree, Outcome outcome) {
+// One run of the launcher whose extraction ends as `outcome` says: how it fell
+// short.
+Shortfall RunUpgrade(const ServiceTree &tree, Outcome outcome) {
     ScriptedService service(tree, outcome);
-    service.PreUpgrade();
-    const int rc = service.PrepareUserEnv(service.CheckPackage());
-    if (rc == 0) service.RemoveReplacedCopies();
-    return rc;
+    return tree.Run(service).shortfall;
 }
 
 class RecoveryTable : public testing::TestWithParam<StateRow> {
 protected:
     void ExpectCleanSuccess(const ServiceTree &tree) {
-        EXPECT_EQ(0, RunUpgrade(tree, Outcome::kSuccess)) << tree.Log();
+        EXPECT_EQ(Shortfall::kNone, RunUpgrade(tree, Outcome::kSuccess)) << tree.Log();
         EXPECT_EQ("3400", InstalledBuild(tree));
         EXPECT_EQ(std::vector<std::string>{}, Leftovers(tree.user())) << tree.Log();
     }
@@ -120,7 +119,7 @@ TEST_P(RecoveryTable, FailureKeepsTheCompleteCopy) {
         SCOPED_TRACE(outcome == Outcome::kDiskFailure ? "disk" : "package");
         ServiceTree tree;
         MakeState(tree, row);
-        EXPECT_EQ(-1, RunUpgrade(tree, outcome));
+        EXPECT_EQ(Shortfall::kUpgradeFailed, RunUpgrade(tree, outcome));
         EXPECT_EQ(row.app_after_failure, InstalledBuild(tree)) << tree.Log();
         EXPECT_EQ(row.left_after_failure, Leftovers(tree.user())) << tree.Log();
         EXPECT_EQ(outcome == Outcome::kPackageFailure, PathExists(tree.user() + "/.failed-package"))
@@ -144,10 +143,10 @@ TEST_P(RecoveryTable, KillThenFailureThenSuccess) {
     const StateRow &row = GetParam();
     ServiceTree tree;
     MakeState(tree, row);
-    const int status =
-        testing_support::RunInChild([&] { return RunUpgrade(tree, Outcome::kKill); });
+    const int status = testing_support::RunInChild(
+        [&] { return static_cast<int>(RunUpgrade(tree, Outcome::kKill)); });
     ASSERT_EQ(9, status) << tree.Log();
-    EXPECT_EQ(-1, RunUpgrade(tree, Outcome::kDiskFailure));
+    EXPECT_EQ(Shortfall::kUpgradeFailed, RunUpgrade(tree, Outcome::kDiskFailure));
     if (std::string(row.app_after_failure) == kCopy) {
         EXPECT_TRUE(CompleteCopyKept(tree)) << tree.Log();
         // Where the marker knew the copy, a failure puts it back in place.

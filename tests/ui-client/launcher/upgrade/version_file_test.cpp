@@ -98,7 +98,7 @@ TEST(UpgradeDecisionLog, FirstRunLogsPackageAndMissingSource) {
     ServiceTree tree;
     tree.MakePackage("3400");
     tree.EnableDebugLog();
-    EXPECT_TRUE(tree.Decide().worth);
+    EXPECT_EQ(RunOutcome::Did::kUpgraded, tree.Run().did);
     const std::string log = tree.Log();
     EXPECT_TRUE(HasLogLine(log, "[INFO]", "tarrowind-service", "target_version = (3, 1, 3400, 8)"));
     EXPECT_TRUE(HasLogLine(log, "[INFO]", "tarrowind-service", "source does not exist"));
