@@ -74,6 +74,7 @@ int ClearAppDir(const ustring &app_dir, const ustring &keep) {
 }
 
 void RecoverTree(const ustring &app_dir) {
+    RemoveOddMarker(app_dir);
     const RestPlan plan = PlanRest(ReadTreeState(app_dir));
     RemoveDebris(plan.debris);
     if (plan.clear_app && ClearAppDir(app_dir, plan.restore) != 0) return;

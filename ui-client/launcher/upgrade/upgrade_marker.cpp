@@ -53,11 +53,7 @@ Marker ReadMarker(const ustring &app_dir) {
     const ustring path = IncompleteMarker(app_dir);
     const SmallFile file = ReadSmallFileNoted(path, kMaxMarkerBytes, false);
     Marker marker;
-    if (file.status == SmallFile::kMissing) return marker;
-    if (file.status == SmallFile::kNotRegular) {
-        FSRemove(path, false);
-        return marker;
-    }
+    if (file.status == SmallFile::kMissing || file.status == SmallFile::kNotRegular) return marker;
     marker.state = Marker::kUnrecorded;
     if (file.status != SmallFile::kRead) return marker;
     if (file.text == RecordOf(ustring())) {
@@ -79,6 +75,12 @@ int WriteMarker(const ustring &app_dir, const Marker &marker) {
     if (marker.state == Marker::kNoCopy) text = RecordOf(ustring());
     if (marker.state == Marker::kRecorded) text = RecordOf(marker.backup);
     return FSReplaceFile(IncompleteMarker(app_dir), text);
+}
+
+void RemoveOddMarker(const ustring &app_dir) {
+    struct stat64 st;
+    const ustring path = IncompleteMarker(app_dir);
+    if (lstat64(path.c_str(), &st) == 0 && !S_ISREG(st.st_mode)) FSRemoveDurably(path);
 }
 
 bool HasMarker(const ustring &app_dir) {

@@ -39,9 +39,11 @@ struct Marker {
 };
 
 // Reads the marker of `app_dir`. Anything but a regular file at the marker's
-// name counts as no marker and is removed (a link goes, never what it points
-// to).
+// name counts as no marker. Reads only.
 Marker ReadMarker(const ustring &app_dir);
+// Removes anything but a regular file at the marker's name (a link goes,
+// never what it points to), so that it is neither read nor taken for one.
+void RemoveOddMarker(const ustring &app_dir);
 // Whether anything stands at the marker's name of `app_dir`, or it cannot be
 // told. Reads only.
 bool HasMarker(const ustring &app_dir);

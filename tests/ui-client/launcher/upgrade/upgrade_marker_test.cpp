@@ -50,8 +50,8 @@ TEST(UpgradeMarker, ReadsEveryRecordAndNothingElse) {
     }
 }
 
-// Anything but a regular file at the marker's name is no marker; it goes,
-// and what a link points to stays.
+// Anything but a regular file at the marker's name is no marker, yet may be
+// one: it goes before the tree is recovered, and what a link points to stays.
 TEST(UpgradeMarker, OtherFilesAtItsNameAreRemovedNeverFollowed) {
     TempDir dir;
     const std::string app = dir.sub("Tarrowind.app");
@@ -59,11 +59,14 @@ TEST(UpgradeMarker, OtherFilesAtItsNameAreRemovedNeverFollowed) {
     WriteFile(dir.sub("elsewhere"), "backup=\n");
     ASSERT_EQ(0, symlink(dir.sub("elsewhere").c_str(), marker.c_str()));
     EXPECT_EQ(Marker::kAbsent, ReadMarker(app.c_str()).state);
+    EXPECT_TRUE(HasMarker(app.c_str()));
+    RemoveOddMarker(app.c_str());
     EXPECT_FALSE(PathExists(marker));
     EXPECT_EQ("backup=\n", ReadFile(dir.sub("elsewhere")));
 
     ASSERT_EQ(0, mkfifo(marker.c_str(), 0644));
     EXPECT_EQ(Marker::kAbsent, ReadMarker(app.c_str()).state);
+    RemoveOddMarker(app.c_str());
     EXPECT_FALSE(PathExists(marker));
 }
 
