@@ -124,15 +124,9 @@ TEST_F(CrashSafetyTest, KilledAtAnyMomentOfAnUpgradeTheNextRunCompletesIt) {
         return gone;
     };
 
+    // The run's own steps (before the upgrade, the client's start) are ended
+    // in-process at their names; these are the moments inside its steps.
     std::vector<Moment> moments;
-    for (int ms : {0, 15, 40, 80})
-        moments.push_back({"before the upgrade, " + std::to_string(ms) + " ms after the start",
-                           [ms](double elapsed) { return elapsed >= ms; }});
-    moments.push_back({"marker created", [=](double) {
-                           return PathExists(marker()) || PathExists(backup()) || extracted(0, 0);
-                       }});
-    moments.push_back(
-        {"backup made", [=](double) { return PathExists(backup()) || extracted(0, 0); }});
     moments.push_back({"first file extracted", [=](double) { return extracted(0, 0); }});
     for (int d = 0; d < kDirs; d += 2)
         moments.push_back({"extraction at share/d" + std::to_string(d),
@@ -141,7 +135,6 @@ TEST_F(CrashSafetyTest, KilledAtAnyMomentOfAnUpgradeTheNextRunCompletesIt) {
     // The client is started before the old copy and the aged folder go.
     int starts_before = 0;
     auto started = [&]() { return StartCalls(install_.home()) > starts_before; };
-    moments.push_back({"client started", [=](double) { return started(); }});
     for (int gone : {0, 1, 3, 6, 10, 15, 20, 25, 29, 30})
         moments.push_back(
             {"clean-up, " + std::to_string(gone) + " backup directories removed",
@@ -213,7 +206,7 @@ TEST_F(CrashSafetyTest, KilledAtAnyMomentOfAnUpgradeTheNextRunCompletesIt) {
     std::string summary;
     for (const auto &s : states) summary += "[" + s.first + "]: " + std::to_string(s.second) + "  ";
     RecordProperty("kill_states", summary);
-    EXPECT_GE(killed, 30) << "states at the kills: " << summary;
+    EXPECT_GE(killed, 25) << "states at the kills: " << summary;
     // The kills fell inside the extraction, after the client's start with
     // the old copy still there, and in the clean-up that follows.
     EXPECT_GE(states["marker backup "], 1) << summary;

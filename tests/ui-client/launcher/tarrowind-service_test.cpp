@@ -30,19 +30,6 @@ using testing_support::ServiceTree;
 using testing_support::TreeSnapshot;
 using testing_support::WriteFile;
 
-TEST(PrepareUserEnv, FirstInstall) {
-    ServiceTree tree;
-    tree.MakePackage("3400");
-    EXPECT_EQ(RunOutcome::Did::kUpgraded, tree.Run().did) << tree.Log();
-    EXPECT_NE(std::string::npos, ReadFile(tree.app() + "/INFO").find("build_version=3400"));
-    struct stat st;
-    ASSERT_EQ(0, stat((tree.app() + "/bin/tarrowind-backup-ui").c_str(), &st));
-    EXPECT_TRUE(st.st_mode & S_IXUSR) << "the client must stay executable";
-    ASSERT_EQ(0, lstat((tree.app() + "/lib/libclient.so").c_str(), &st));
-    EXPECT_TRUE(S_ISLNK(st.st_mode));
-    EXPECT_FALSE(PathExists(tree.app() + "_tmp"));
-}
-
 TEST(PrepareUserEnv, UpgradeReplacesTheOldCopyAndRemovesTheBackup) {
     ServiceTree tree;
     tree.InstallApp("3320");
