@@ -1,5 +1,6 @@
 #include "log.h"
 
+#include <errno.h>
 #include <stdlib.h>
 #include <syslog.h>
 #include <time.h>
@@ -16,6 +17,20 @@ const int kRotateSize = 1048576;
 
 // Large-file append: the log may outgrow 2 GiB on a 32-bit build.
 FILE *OpenForAppend(const ustring &path) { return fopen64(path.c_str(), "a"); }
+
+// Puts errno back as it was when the object was made: a caller may log
+// between a failing call and its look at errno, so writing, flushing or
+// rotating the log must not replace the caller's errno with its own.
+class ErrnoKeeper {
+public:
+    ErrnoKeeper() : saved_(errno) {}
+    ~ErrnoKeeper() { errno = saved_; }
+    ErrnoKeeper(const ErrnoKeeper &) = delete;
+    ErrnoKeeper &operator=(const ErrnoKeeper &) = delete;
+
+private:
+    const int saved_;
+};
 
 // The logger closes only streams it opened itself, never a standard stream.
 void CloseOwnStream(FILE *fp) {
@@ -101,6 +116,7 @@ void Logger::LogMsg(Level level, const ustring &comp, const xchar *fmt, ...) {
 }
 
 void Logger::LogMsg2(Level level, const ustring &comp, const xchar *fmt, va_list args) {
+    const ErrnoKeeper keep;
     if (!log_initialized) return;
     InitializeLock();
     InitializeSharedData();
@@ -237,5 +253,7 @@ void Logger::DestroySharedData() {
 }
 
 void LogMSG_c(int level, const char *comp, const Logger::xchar *fmt, va_list args) {
+    // The component's conversion runs before LogMsg2 keeps errno.
+    const ErrnoKeeper keep;
     Logger::LogMsg2(static_cast<Logger::Level>(level), ustring(comp ? comp : ""), fmt, args);
 }

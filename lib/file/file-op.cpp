@@ -110,11 +110,9 @@ int CopyFile(const ustring &src, const ustring &dst, bool isDelOrigin, mode_t ds
         while (done < got) {
             const ssize_t put = write(out.get(), buffer.get() + done, got - done);
             if (put <= 0) {
-                const int err = errno;
                 FILE_OP_LOG(Logger::L_ERR, "[ERROR] file-op(%d): CopyFile: write: %s (%d)\n",
-                            __LINE__, strerror(err), err);
-                errno = err;
-                return (err == ENOSPC || err == EDQUOT) ? -2 : -1;
+                            __LINE__, strerror(errno), errno);
+                return (errno == ENOSPC || errno == EDQUOT) ? -2 : -1;
             }
             done += put;
         }

@@ -490,11 +490,10 @@ FailureCause Extractor::Extract(const PackageScan *scan) {
     // it holds no links of its own.
     const ScopedMalloc<char> resolved(realpath(target.c_str_utf8(), nullptr));
     if (!resolved) {
-        const int error = errno;
         Logger::LogMsg(Logger::L_ERR, kComponent,
                        "[ERROR] extractor(%d): Failed to resolve target '%s' (%s)\n", __LINE__,
-                       target.c_str_utf8(), strerror(error));
-        return CauseOfSystemError(error);
+                       target.c_str_utf8(), strerror(errno));
+        return CauseOfSystemError(errno);
     }
     return Unpack({source, source_fd}, resolved.get(), total);
 }
