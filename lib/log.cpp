@@ -1,6 +1,8 @@
 #include "log.h"
 
+#include <errno.h>
 #include <stdlib.h>
+#include <string.h>
 #include <syslog.h>
 #include <time.h>
 
@@ -16,6 +18,61 @@ const int kRotateSize = 1048576;
 
 // Large-file append: the log may outgrow 2 GiB on a 32-bit build.
 FILE *OpenForAppend(const ustring &path) { return fopen64(path.c_str(), "a"); }
+
+// Puts errno back as it was when the object was made: a caller may log
+// between a failing call and its look at errno, so writing, flushing or
+// rotating the log must not replace the caller's errno with its own.
+class ErrnoKeeper {
+public:
+    ErrnoKeeper() : saved_(errno) {}
+    ~ErrnoKeeper() { errno = saved_; }
+    ErrnoKeeper(const ErrnoKeeper &) = delete;
+    ErrnoKeeper &operator=(const ErrnoKeeper &) = delete;
+
+private:
+    const int saved_;
+};
+
+// Holds the logger's lock while it lives. REQUIRES: the lock exists.
+class HeldLock {
+public:
+    HeldLock() { Logger::Lock(); }
+    ~HeldLock() { Logger::Unlock(); }
+    HeldLock(const HeldLock &) = delete;
+    HeldLock &operator=(const HeldLock &) = delete;
+};
+
+// Writes the local time and the message to `fp` and flushes it. Returns the
+// bytes written, or -1 when a write failed.
+int WriteStamped(FILE *fp, const char *fmt, va_list args) {
+    char stamp[512];
+    const time_t now = time(nullptr);
+    struct tm local;
+    stamp[0] = '\0';
+    if (localtime_r(&now, &local)) strftime(stamp, sizeof stamp, "%b %d %H:%M:%S ", &local);
+    const int a = fputs(stamp, fp) < 0 ? -1 : static_cast<int>(strlen(stamp));
+    const int b = vfprintf(fp, fmt, args);
+    fflush(fp);
+    return a < 0 || b < 0 ? -1 : a + b;
+}
+
+// Writes the message where `type` sends it: to syslog, to `fp` with the time
+// in front, or (any other type) to standard error. Returns the bytes written
+// to `fp` (0 for the others), or -1 when a write failed.
+int WriteMessage(Logger::Type type, FILE *fp, const char *fmt, va_list args) {
+    switch (type) {
+        case Logger::SYSLOG_LOGGER:
+            vsyslog(LOG_ERR, fmt, args);
+            return 0;
+        case Logger::STDOUT_LOGGER:
+        case Logger::STDERR_LOGGER:
+        case Logger::FILE_LOGGER:
+            return fp ? WriteStamped(fp, fmt, args) : 0;
+        default:
+            vfprintf(stderr, fmt, args);
+            return 0;
+    }
+}
 
 // The logger closes only streams it opened itself, never a standard stream.
 void CloseOwnStream(FILE *fp) {
@@ -101,18 +158,16 @@ void Logger::LogMsg(Level level, const ustring &comp, const xchar *fmt, ...) {
 }
 
 void Logger::LogMsg2(Level level, const ustring &comp, const xchar *fmt, va_list args) {
+    const ErrnoKeeper keep;
     if (!log_initialized) return;
     InitializeLock();
     InitializeSharedData();
     if (!log_lock || !log_size || !log_rotated_count_shared) return;
 
-    Lock();
+    const HeldLock held;
     // The stream is checked under the lock because Rotate, running on
     // another thread, may be replacing it.
-    if (log_type != SYSLOG_LOGGER && !log_fp) {
-        Unlock();
-        return;
-    }
+    if (log_type != SYSLOG_LOGGER && !log_fp) return;
     if (*log_rotated_count_shared != log_rotated_count_private) {
         ReloadLogFile();
         log_rotated_count_private = *log_rotated_count_shared;
@@ -120,41 +175,14 @@ void Logger::LogMsg2(Level level, const ustring &comp, const xchar *fmt, va_list
 
     std::map<ustring, int>::const_iterator it = log_level.find(comp);
     const int threshold = it == log_level.end() ? L_WARNING : it->second;
-    if (static_cast<int>(level) <= threshold) {
-        int counted = 0;
-        switch (log_type) {
-            case SYSLOG_LOGGER:
-                vsyslog(LOG_ERR, fmt, args);
-                break;
-            case STDOUT_LOGGER:
-            case STDERR_LOGGER:
-            case FILE_LOGGER:
-                if (log_fp) {
-                    char stamp[512];
-                    const time_t now = time(nullptr);
-                    struct tm local;
-                    stamp[0] = '\0';
-                    if (localtime_r(&now, &local))
-                        strftime(stamp, sizeof stamp, "%b %d %H:%M:%S ", &local);
-                    const int a = fputs(stamp, log_fp) < 0 ? -1 : static_cast<int>(strlen(stamp));
-                    const int b = vfprintf(log_fp, fmt, args);
-                    fflush(log_fp);
-                    counted = a < 0 || b < 0 ? -1 : a + b;
-                }
-                break;
-            default:
-                vfprintf(stderr, fmt, args);
-                break;
-        }
-        if (log_type == FILE_LOGGER && *log_size >= 0 && counted >= 0) {
-            *log_size += counted;
-            if (*log_size > kRotateSize) {
-                Rotate();
-                *log_size = 0;
-            }
-        }
+    if (static_cast<int>(level) > threshold) return;
+    const int counted = WriteMessage(log_type, log_fp, fmt, args);
+    if (log_type != FILE_LOGGER || *log_size < 0 || counted < 0) return;
+    *log_size += counted;
+    if (*log_size > kRotateSize) {
+        Rotate();
+        *log_size = 0;
     }
-    Unlock();
 }
 
 int Logger::Rotate() {
@@ -237,5 +265,7 @@ void Logger::DestroySharedData() {
 }
 
 void LogMSG_c(int level, const char *comp, const Logger::xchar *fmt, va_list args) {
+    // The component's conversion runs before LogMsg2 keeps errno.
+    const ErrnoKeeper keep;
     Logger::LogMsg2(static_cast<Logger::Level>(level), ustring(comp ? comp : ""), fmt, args);
 }

@@ -17,6 +17,10 @@
 // the text and "\n", with the source line number as the first value. The
 // logger only puts the local time in front.
 //
+// After every logging call (LogMsg, LogMsg2, LogMSG_c) errno is as the caller
+// left it, whatever writing or rotating the log file met (a full disk, a
+// failed rename), so a caller may log a failure and then read errno.
+//
 // Threading: LogMsg may be called from any thread once Initialize has run;
 // Initialize and Destroy must run while only one thread logs.
 class Logger {

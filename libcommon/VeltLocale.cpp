@@ -13,6 +13,8 @@ const char kIsLanguageInstalledSignature[] = "bool VeltLocale::isLanguageInstall
 
 // Sends one "<unit>:<line> <expression>=[<value>...] " line to the toolkit's
 // debug channel; `format` decides whether a newline precedes the bracket.
+// `line` is part of the message, not this file's line: each caller passes a
+// fixed number, which stays the same whatever line the call moves to.
 void DebugValue(const char *function, int line, const char *format, const char *expression,
                 const QString &value) {
     QMessageLogger(kSourceUnit, line, function, "default")
@@ -30,12 +32,14 @@ const QString VeltLocale::qstrLanguageFallSafe = QStringLiteral("enu");
 
 QString VeltLocale::getDefaultLanguage() {
     const QString qstrLocaleLower = QLocale::system().name().toLower();
+    // 64 is part of the message (see DebugValue).
     DebugValue(kGetDefaultLanguageSignature, 64, "%s:%d %s=[%s\n] ", "qPrintable(qstrLocaleLower)",
                qstrLocaleLower);
 
     QString qstrDef;
     const QStringList chtLocales = {"zh_tw", "zh_hk", "zh_mo"};
     const QStringList ptgLocales = {"pt", "pt_pt"};
+    // 80 is part of the message (see DebugValue).
     DebugValue(kGetDefaultLanguageSignature, 80, "%s:%d %s=[%s] ", "qPrintable(qstrLocaleLower)",
                qstrLocaleLower);
 
@@ -61,6 +65,7 @@ QString VeltLocale::getDefaultLanguage() {
     if (!isLanguageInstalled(qstrDef)) {
         qstrDef = qstrLanguageFallSafe;
     }
+    // 138 is part of the message (see DebugValue).
     DebugValue(kGetDefaultLanguageSignature, 138, "%s:%d %s=[%s\n] ", "qPrintable(qstrDef)",
                qstrDef);
     return qstrDef;
@@ -71,6 +76,7 @@ bool VeltLocale::isLanguageInstalled(const QString &qstrLanguage) {
     if (!QFile::exists(qstrLangFileName)) {
         return false;
     }
+    // 161 is part of the message (see DebugValue).
     DebugValue(kIsLanguageInstalledSignature, 161, "%s:%d %s=[%s] ", "qPrintable(qstrLangFileName)",
                qstrLangFileName);
     return true;

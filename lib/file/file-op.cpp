@@ -65,6 +65,44 @@ FILE_TYPE TypeFromDirent(unsigned char d_type) {
     }
 }
 
+// Writes the `size` bytes at `data` to `fd`. 0, or -1 when a write failed
+// or put nothing (errno as the write left it).
+int WriteAll(int fd, const char *data, size_t size) {
+    size_t done = 0;
+    while (done < size) {
+        const ssize_t put = write(fd, data + done, size - done);
+        if (put <= 0) return -1;
+        done += static_cast<size_t>(put);
+    }
+    return 0;
+}
+
+// Copies the rest of the open file `in` to `out`. 0; -2 when the
+// destination's disk or quota is full; -1 on any other failure. Failures are
+// logged.
+int CopyBytes(int in, int out) {
+    ScopedMalloc<char> buffer(static_cast<char *>(malloc(kCopyBufferSize)));
+    if (!buffer) {
+        FILE_OP_LOG(Logger::L_ERR, "[ERROR] file-op(%d): FSCopy: malloc(%d): %s (%d)\n", __LINE__,
+                    static_cast<int>(kCopyBufferSize), strerror(errno), errno);
+        return -1;
+    }
+    for (;;) {
+        const ssize_t got = read(in, buffer.get(), kCopyBufferSize);
+        if (got == 0) return 0;
+        if (got < 0) {
+            FILE_OP_LOG(Logger::L_ERR, "[ERROR] file-op(%d): CopyFile: read: %s (%d)\n", __LINE__,
+                        strerror(errno), errno);
+            return -1;
+        }
+        if (WriteAll(out, buffer.get(), static_cast<size_t>(got)) != 0) {
+            FILE_OP_LOG(Logger::L_ERR, "[ERROR] file-op(%d): CopyFile: write: %s (%d)\n", __LINE__,
+                        strerror(errno), errno);
+            return (errno == ENOSPC || errno == EDQUOT) ? -2 : -1;
+        }
+    }
+}
+
 // Copies the bytes of `src` to `dst`. When `dst_mode` is not kDefaultMode the
 // destination gets exactly those permission bits before it is closed (and
 // before the source is removed). Results as FSCopy.
@@ -91,34 +129,8 @@ int CopyFile(const ustring &src, const ustring &dst, bool isDelOrigin, mode_t ds
                     dst.c_str(), strerror(errno), errno);
         return -1;
     }
-    ScopedMalloc<char> buffer(static_cast<char *>(malloc(kCopyBufferSize)));
-    if (!buffer) {
-        FILE_OP_LOG(Logger::L_ERR, "[ERROR] file-op(%d): FSCopy: malloc(%d): %s (%d)\n", __LINE__,
-                    static_cast<int>(kCopyBufferSize), strerror(errno), errno);
-        return -1;
-    }
-
-    for (;;) {
-        const ssize_t got = read(in.get(), buffer.get(), kCopyBufferSize);
-        if (got == 0) break;
-        if (got < 0) {
-            FILE_OP_LOG(Logger::L_ERR, "[ERROR] file-op(%d): CopyFile: read: %s (%d)\n", __LINE__,
-                        strerror(errno), errno);
-            return -1;
-        }
-        ssize_t done = 0;
-        while (done < got) {
-            const ssize_t put = write(out.get(), buffer.get() + done, got - done);
-            if (put <= 0) {
-                const int err = errno;
-                FILE_OP_LOG(Logger::L_ERR, "[ERROR] file-op(%d): CopyFile: write: %s (%d)\n",
-                            __LINE__, strerror(err), err);
-                errno = err;
-                return (err == ENOSPC || err == EDQUOT) ? -2 : -1;
-            }
-            done += put;
-        }
-    }
+    const int copied = CopyBytes(in.get(), out.get());
+    if (copied != 0) return copied;
 
     if (dst_mode != kDefaultMode && fchmod(out.get(), dst_mode) != 0) return -1;
     // The copy is on disk before its source goes; when that is not sure,
@@ -149,6 +161,29 @@ int ForEachChild(const ustring &dir, Fn fn) {
     }
 }
 
+// Cross-device move of the symbolic link `from`: a new link with its target
+// at `to`, then the old one goes. 0, or -3.
+int MoveLinkAcrossDevices(const ustring &from, const ustring &to) {
+    ustring target;
+    if (FSReadSymbolicLink(from, target) != 0) return -3;
+    if (FSCreateSymbolicLink(target, to) != 0) return -3;
+    return remove(from.c_str()) != 0 ? -3 : 0;
+}
+
+// Cross-device move of the directory `from`: a new directory at `to` with
+// `permissions`, every child moved into it, then the old one goes. 0, or -3.
+int MoveDirectoryAcrossDevices(const ustring &from, const ustring &to, mode_t permissions,
+                               bool do_case_check) {
+    if (FSMKDir(to, true) != 0) return -3;
+    const int moved = ForEachChild(from, [&](const char *name) {
+        return FSRename(from + "/" + name, to + "/" + name, do_case_check);
+    });
+    if (moved != 0) return -3;
+    // Applied last, so a read-only source directory could be filled.
+    if (chmod(to.c_str(), permissions) != 0) return -3;
+    return remove(from.c_str()) != 0 ? -3 : 0;
+}
+
 // Cross-device move of one entry whose type is already known.
 int MoveAcrossDevices(const ustring &from, const ustring &to, const FILE_INFO &info,
                       bool do_case_check) {
@@ -156,22 +191,10 @@ int MoveAcrossDevices(const ustring &from, const ustring &to, const FILE_INFO &i
     switch (info.type) {
         case FT_FILE:
             return CopyFile(from, to, true, permissions) < 0 ? -3 : 0;
-        case FT_SLINK: {
-            ustring target;
-            if (FSReadSymbolicLink(from, target) != 0) return -3;
-            if (FSCreateSymbolicLink(target, to) != 0) return -3;
-            return remove(from.c_str()) != 0 ? -3 : 0;
-        }
-        case FT_DIR: {
-            if (FSMKDir(to, true) != 0) return -3;
-            const int moved = ForEachChild(from, [&](const char *name) {
-                return FSRename(from + "/" + name, to + "/" + name, do_case_check);
-            });
-            if (moved != 0) return -3;
-            // Applied last, so a read-only source directory could be filled.
-            if (chmod(to.c_str(), permissions) != 0) return -3;
-            return remove(from.c_str()) != 0 ? -3 : 0;
-        }
+        case FT_SLINK:
+            return MoveLinkAcrossDevices(from, to);
+        case FT_DIR:
+            return MoveDirectoryAcrossDevices(from, to, permissions, do_case_check);
         default:
             // Devices, FIFOs and sockets are not moved.
             return 0;

@@ -8,6 +8,7 @@
 #include <unistd.h>
 
 #include <thread>
+#include <utility>
 
 #include "file/file-op.h"
 #include "file/scoped.h"
@@ -68,30 +69,25 @@ int ReplaceOther(int dirfd, const std::string &dir, const char *name) {
 
 }  // namespace
 
-int OpenLockFile(const std::string &dir, const std::string &name, std::string &error) {
+OpenedLockFile OpenLockFile(const std::string &dir, const std::string &name) {
     const std::string path = dir + "/" + name;
     ScopedFd dirfd(open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (!dirfd.valid()) {
-        error = dir + ": " + strerror(errno);
-        return -1;
-    }
+    if (!dirfd.valid()) return {ScopedFd(), dir + ": " + strerror(errno)};
     // Another caller may replace the same object at the same time: a few
     // rounds settle it.
+    std::string error;
     for (int round = 0; round < 3; ++round) {
         const AtName at = LookAt(dirfd.get(), name.c_str());
-        if (at == AtName::kOther && ReplaceOther(dirfd.get(), dir, name.c_str()) != 0) {
-            error = path + ": cannot replace it: " + strerror(errno);
-            return -1;
-        }
-        const int fd = OpenOwnFile(dirfd.get(), name.c_str());
-        if (fd >= 0) return fd;
-        if (errno != EEXIST && errno != ELOOP && errno != EISDIR && errno != EACCES) {
-            error = path + ": " + strerror(errno);
-            return -1;
-        }
-        error = path + ": " + strerror(errno);
+        if (at == AtName::kOther && ReplaceOther(dirfd.get(), dir, name.c_str()) != 0)
+            return {ScopedFd(), path + ": cannot replace it: " + strerror(errno)};
+        ScopedFd fd(OpenOwnFile(dirfd.get(), name.c_str()));
+        if (fd.valid()) return {std::move(fd), std::string()};
+        const int why = errno;
+        error = path + ": " + strerror(why);
+        // Anything but something else standing at the name will not pass.
+        if (why != EEXIST && why != ELOOP && why != EISDIR && why != EACCES) break;
     }
-    return -1;
+    return {ScopedFd(), error};
 }
 
 LockTake TakeLock(int fd, std::chrono::milliseconds wait) {

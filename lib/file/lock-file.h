@@ -4,7 +4,15 @@
 #include <chrono>
 #include <string>
 
+#include "file/scoped.h"
+
 // Lock files in a folder of the caller's own, held with flock(2).
+
+// An opened lock file, or why there is none.
+struct OpenedLockFile {
+    ScopedFd fd;        // close-on-exec; invalid when the file could not be opened
+    std::string error;  // why not, naming the path; empty when `fd` is valid
+};
 
 // Opens the lock file `name` in the folder `dir` (a link to a folder
 // counts), creating it as a regular file of the caller's with mode 0600.
@@ -13,9 +21,8 @@
 // is replaced, never followed or opened. A file of the caller's own is kept
 // whatever its mode (a closed one is opened up), since a live process may
 // hold it. Replacements are made under a lock of the folder itself, so that
-// two callers never replace what the other has just made. Returns the
-// descriptor (close-on-exec), or -1 with `error` saying why.
-int OpenLockFile(const std::string &dir, const std::string &name, std::string &error);
+// two callers never replace what the other has just made.
+OpenedLockFile OpenLockFile(const std::string &dir, const std::string &name);
 
 // How TakeLock ended.
 enum class LockTake {

@@ -18,7 +18,7 @@
 
 namespace {
 
-// ScopedFd cannot move; a directory waits in the queue behind a pointer.
+// A directory waiting in the queue; null stands for none (see Queue).
 typedef std::unique_ptr<ScopedFd> QueuedFd;
 
 // Unlinks what is not a directory below an open directory, with several
@@ -42,7 +42,7 @@ public:
         std::vector<std::thread> helpers;
         for (unsigned i = 1; i < threads; ++i) {
             try {
-                helpers.emplace_back([this] { Work(); });
+                helpers.emplace_back(&NonDirectoryUnlinker::Work, this);
             } catch (const std::system_error &) {
                 break;
             }

@@ -28,6 +28,12 @@ public:
     }
     ScopedFd(const ScopedFd &) = delete;
     ScopedFd &operator=(const ScopedFd &) = delete;
+    // Moving hands the descriptor over; the source then holds none.
+    ScopedFd(ScopedFd &&other) noexcept : fd_(other.release()) {}
+    ScopedFd &operator=(ScopedFd &&other) noexcept {
+        if (this != &other) reset(other.release());
+        return *this;
+    }
 
     int get() const { return fd_; }
     bool valid() const { return fd_ >= 0; }

@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstdlib>
 #include <cstring>
 #include <regex>
@@ -206,6 +207,35 @@ TEST_F(LoggerFileTest, CEntryPointAppliesTheComponentThreshold) {
     const std::vector<std::string> lines = Lines(ReadFile(LogPath()));
     ASSERT_EQ(1u, lines.size());
     EXPECT_EQ("[WARNING] log_test(1): kept", lines[0].substr(kStampLen));
+}
+
+struct ErrnoRow {
+    const char *log_file;  // null: a fresh file in the test's directory
+    Logger::Level level;
+    bool c_entry;  // through LogMSG_c instead of LogMsg
+};
+
+const ErrnoRow kErrnoRows[] = {
+    {nullptr, Logger::L_ERR, false},
+    {nullptr, Logger::L_DEBUG, false},    // below the threshold: dropped
+    {"/dev/full", Logger::L_ERR, false},  // every write fails with ENOSPC
+    {"/dev/full", Logger::L_ERR, true},
+};
+
+TEST_F(LoggerFileTest, LoggingLeavesErrnoAsTheCallerLeftIt) {
+    for (const ErrnoRow &row : kErrnoRows) {
+        SCOPED_TRACE(std::string(row.log_file ? row.log_file : "file") + " level " +
+                     std::to_string(row.level) + (row.c_entry ? " C" : ""));
+        const std::string path = row.log_file ? row.log_file : LogPath();
+        ASSERT_EQ(0, Logger::Initialize(Logger::FILE_LOGGER, path, ustring(), 50));
+        errno = EACCES;
+        if (row.c_entry)
+            CallLogMsgC(row.level, "launcher_debug", "[ERROR] log_test(%d): %s\n", __LINE__, "x");
+        else
+            Logger::LogMsg(row.level, "launcher_debug", "[ERROR] log_test(%d): x\n", __LINE__);
+        EXPECT_EQ(EACCES, errno) << strerror(errno);
+        Logger::Destroy();
+    }
 }
 
 TEST_F(LoggerFileTest, LinesOfTwoThreadsNeverInterleave) {

@@ -27,7 +27,6 @@
 namespace {
 
 const char kComponent[] = "extractor_debug";
-const size_t kBlockSize = 10240;
 // libarchive's ARCHIVE_ERRNO_FILE_FORMAT on Linux: bytes it read but could not
 // make out. Its other code of its own, ARCHIVE_ERRNO_MISC, is -1.
 
@@ -40,27 +39,14 @@ const size_t kBlockSize = 10240;
 const int kWriteOptions = ARCHIVE_EXTRACT_UNLINK | ARCHIVE_EXTRACT_SECURE_SYMLINKS |
                           ARCHIVE_EXTRACT_SECURE_NODOTDOT | ARCHIVE_EXTRACT_MAC_METADATA;
 
-struct ReadFree {
-    void operator()(struct archive *a) const { archive_read_free(a); }
-};
 struct WriteFree {
     void operator()(struct archive *a) const { archive_write_free(a); }
 };
-typedef std::unique_ptr<struct archive, ReadFree> Reader;
 typedef std::unique_ptr<struct archive, WriteFree> Writer;
 
 const char *ErrorText(struct archive *a) {
     const char *s = archive_error_string(a);
     return s ? s : "";
-}
-
-// The older name of archive_read_support_filter_all, kept by libarchive for
-// compatibility and marked deprecated there.
-void SupportAllCompressions(struct archive *a) {
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wdeprecated-declarations"
-    archive_read_support_compression_all(a);
-#pragma GCC diagnostic pop
 }
 
 // Whether the entry name `name` names the directory it is unpacked into:
@@ -161,26 +147,12 @@ FailureCause CauseOfFailedEntry(struct archive *writer, struct archive_entry *en
     return CauseOfWriterError(archive_errno(writer), archive_entry_hardlink(entry) != nullptr);
 }
 
-// A reader and, when it is null, why.
-struct OpenedReader {
-    Reader reader;
-    FailureCause cause;
-};
-
-// Which reading pass a reader is for: each logs its own texts.
-enum class Pass { kScan, kExtract };
-
-// Logs that `path` could not be opened as an archive: `why`.
-void LogOpenFailure(const ustring &path, const char *why, Pass pass) {
-    if (pass == Pass::kScan) {
-        Logger::LogMsg(Logger::L_ERR, kComponent,
-                       "[ERROR] extractor(%d): archive_read_open_filename failed: '%s'\n", __LINE__,
-                       why);
-    } else {
-        Logger::LogMsg(Logger::L_ERR, kComponent,
-                       "[ERROR] extractor(%d): Failed to read file '%s' ('%s')\n", __LINE__,
-                       path.c_str_utf8(), why);
-    }
+// Logs why the source could not be opened for counting or listing its
+// entries: `why`.
+void LogScanFailure(const char *why) {
+    Logger::LogMsg(Logger::L_ERR, kComponent,
+                   "[ERROR] extractor(%d): archive_read_open_filename failed: '%s'\n", __LINE__,
+                   why);
 }
 
 // The archive a pass reads: the open file `fd` when there is one (from its
@@ -193,34 +165,53 @@ struct Source {
 // Opens `reader` over `source`: ARCHIVE_OK or libarchive's error.
 int OpenSource(struct archive *reader, const Source &source) {
     if (source.fd < 0)
-        return archive_read_open_filename(reader, source.path.c_str_utf8(), kBlockSize);
+        return archive_read_open_filename(reader, source.path.c_str_utf8(), kPackageBlockSize);
     if (lseek(source.fd, 0, SEEK_SET) != 0) {
         archive_set_error(reader, errno, "cannot read from the start: %s", strerror(errno));
         return ARCHIVE_FATAL;
     }
-    return archive_read_open_fd(reader, source.fd, kBlockSize);
+    return archive_read_open_fd(reader, source.fd, kPackageBlockSize);
 }
 
-// A reader over `source` with every filter and format, or null (logged).
-OpenedReader OpenReader(const Source &source, Pass pass) {
-    const bool scan = pass == Pass::kScan;
-    Reader reader(archive_read_new());
-    if (!reader) {
-        Logger::LogMsg(Logger::L_ERR, kComponent,
-                       scan ? "[ERROR] extractor(%d): Allocate archive failed\n"
-                            : "[ERROR] extractor(%d): Allocate extractor failed\n",
-                       __LINE__);
-        return {nullptr, FailureCause::kEnvironment};
-    }
-    if (scan)
-        archive_read_support_filter_all(reader.get());
-    else
-        SupportAllCompressions(reader.get());
-    archive_read_support_format_all(reader.get());
+// A reader over a source and, when it is null, why: the cause, and whether
+// the reader was made (then `why` holds libarchive's text) or not.
+struct OpenedReader {
+    PackageReader reader;
+    FailureCause cause;
+    bool made;
+    std::string why;
+};
+
+// A reader over `source` as every reading of a package has it
+// (NewPackageReader). Nothing is logged: each pass logs its own texts.
+OpenedReader OpenReader(const Source &source) {
+    PackageReader reader = NewPackageReader();
+    if (!reader) return {nullptr, FailureCause::kEnvironment, false, std::string()};
     if (OpenSource(reader.get(), source) == ARCHIVE_OK)
-        return {std::move(reader), FailureCause::kNone};
-    LogOpenFailure(source.path, ErrorText(reader.get()), pass);
-    return {nullptr, CauseOfOpenError(archive_errno(reader.get()))};
+        return {std::move(reader), FailureCause::kNone, true, std::string()};
+    return {nullptr, CauseOfOpenError(archive_errno(reader.get())), true, ErrorText(reader.get())};
+}
+
+// Logs why listing the entries has no reader (`opened`).
+void LogListFailure(const OpenedReader &opened) {
+    if (opened.made) {
+        LogScanFailure(opened.why.c_str());
+        return;
+    }
+    Logger::LogMsg(Logger::L_ERR, kComponent, "[ERROR] extractor(%d): Allocate archive failed\n",
+                   __LINE__);
+}
+
+// Logs why the extraction has no reader (`opened`) over the source at `path`.
+void LogExtractFailure(const ustring &path, const OpenedReader &opened) {
+    if (opened.made) {
+        Logger::LogMsg(Logger::L_ERR, kComponent,
+                       "[ERROR] extractor(%d): Failed to read file '%s' ('%s')\n", __LINE__,
+                       path.c_str_utf8(), opened.why.c_str());
+        return;
+    }
+    Logger::LogMsg(Logger::L_ERR, kComponent, "[ERROR] extractor(%d): Allocate extractor failed\n",
+                   __LINE__);
 }
 
 // A disk writer with kWriteOptions, or null (logged).
@@ -248,12 +239,12 @@ ScanOutcome ScanSource(const Source &source) {
         const int error = errno;
         const std::string why =
             std::string("Failed to open '") + source.path.c_str() + "': " + strerror(error);
-        LogOpenFailure(source.path, why.c_str(), Pass::kScan);
+        LogScanFailure(why.c_str());
         return {PackageScan(), CauseOfOpenError(error)};
     }
     const HeaderRead read = ReadHeaders(fd);
     if (read.scan.entries < 0) {
-        LogOpenFailure(source.path, read.open_text.c_str(), Pass::kScan);
+        LogScanFailure(read.open_text.c_str());
         return {read.scan, CauseOfOpenError(read.open_error)};
     }
     // No entry: empty, or damaged before the first one.
@@ -349,8 +340,11 @@ FailureCause Unpack(const Source &source, const char *dir, int total) {
     std::optional<ScopedWorkingDirectory> inside;
     Writer writer = NewWriter();
     if (!writer) return FailureCause::kEnvironment;
-    OpenedReader opened = OpenReader(source, Pass::kExtract);
-    if (!opened.reader) return opened.cause;
+    const OpenedReader opened = OpenReader(source);
+    if (!opened.reader) {
+        LogExtractFailure(source.path, opened);
+        return opened.cause;
+    }
 
     // The source is open: a relative source path was taken where it stood.
     inside.emplace(dir);
@@ -443,8 +437,11 @@ int Extractor::List() const {
         return -1;
     }
     const ScopedUtf8Names names;
-    OpenedReader opened = OpenReader({source, source_fd}, Pass::kScan);
-    if (!opened.reader) return -1;
+    const OpenedReader opened = OpenReader({source, source_fd});
+    if (!opened.reader) {
+        LogListFailure(opened);
+        return -1;
+    }
 
     struct archive_entry *entry = nullptr;
     while (archive_read_next_header(opened.reader.get(), &entry) == ARCHIVE_OK) {
@@ -490,11 +487,10 @@ FailureCause Extractor::Extract(const PackageScan *scan) {
     // it holds no links of its own.
     const ScopedMalloc<char> resolved(realpath(target.c_str_utf8(), nullptr));
     if (!resolved) {
-        const int error = errno;
         Logger::LogMsg(Logger::L_ERR, kComponent,
                        "[ERROR] extractor(%d): Failed to resolve target '%s' (%s)\n", __LINE__,
-                       target.c_str_utf8(), strerror(error));
-        return CauseOfSystemError(error);
+                       target.c_str_utf8(), strerror(errno));
+        return CauseOfSystemError(errno);
     }
     return Unpack({source, source_fd}, resolved.get(), total);
 }

@@ -23,6 +23,7 @@
 #include <gtest/gtest.h>
 
 #include "disk_state.h"
+#include "file/durable.h"
 #include "file/parallel-remove.h"
 #include "log.h"
 #include "test_support.h"
@@ -351,6 +352,43 @@ TEST_F(FileOpTest, RenameResults) {
     EXPECT_EQ(0, FSRename(Sub("f").c_str(), Sub("g").c_str()));
     EXPECT_FALSE(PathExists(Sub("f")));
     EXPECT_EQ("data", ReadFile(Sub("g")));
+}
+
+// What stands at the name goes; nothing is written through it.
+TEST_F(FileOpTest, ReplaceFileWritesANewFileWhateverStoodAtTheName) {
+    const TempDir elsewhere;
+    const std::string outside = elsewhere.sub("outside");
+    const struct Row {
+        const char *name;
+        int (*make)(const char *outside, const char *at);  // null: nothing there
+    } rows[] = {
+        {"nothing", nullptr},
+        {"a file",
+         [](const char *, const char *at) {
+             WriteFile(at, "old\n");
+             return 0;
+         }},
+        {"a link to a file elsewhere",
+         [](const char *o, const char *at) { return symlink(o, at); }},
+        {"a second name of a file elsewhere",
+         [](const char *o, const char *at) { return link(o, at); }},
+    };
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.name);
+        const std::string at = Sub("INFO");
+        WriteFile(outside, "kept\n");
+        if (row.make) {
+            ASSERT_EQ(0, row.make(outside.c_str(), at.c_str()));
+        }
+        EXPECT_EQ(0, FSReplaceFile(at.c_str(), "new\n"));
+        struct stat st;
+        ASSERT_EQ(0, lstat(at.c_str(), &st));
+        EXPECT_TRUE(S_ISREG(st.st_mode));
+        EXPECT_EQ(1u, st.st_nlink);
+        EXPECT_EQ("new\n", ReadFile(at));
+        EXPECT_EQ("kept\n", ReadFile(outside));
+        ASSERT_EQ(0, unlink(at.c_str()));
+    }
 }
 
 TEST_F(FileOpTest, RemoveLinkTreeAndMissing) {

@@ -2,6 +2,7 @@
 
 #include <dirent.h>
 #include <errno.h>
+#include <fcntl.h>
 #include <locale.h>
 #include <string.h>
 #include <sys/stat.h>
@@ -856,6 +857,43 @@ TEST_F(ExtractorTest, ExtractReadsTheSourceOnceWhenGivenItsScan) {
         ASSERT_FALSE(progress.empty());
         EXPECT_EQ(row.total, progress.back().total);
         EXPECT_EQ(3, progress.back().step);
+    }
+}
+
+// The check (ReadHeaders) and the extraction read a package alike: what one
+// accepts the other writes, what one refuses the other refuses.
+TEST_F(ExtractorTest, CheckAndExtractionAcceptTheSameArchives) {
+    const std::vector<ArchiveEntry> entries = {FileEntry("INFO", "[Version]\n")};
+    const struct {
+        const char *name;
+        std::function<void(const std::string &path)> make;
+        bool accepted;
+    } rows[] = {
+        {"tar", [&](const std::string &p) { WriteArchive(p, ArchiveFormat::kTar, entries); }, true},
+        {"zip", [&](const std::string &p) { WriteArchive(p, ArchiveFormat::kZip, entries); }, true},
+        {"tar.xz",
+         [](const std::string &p) {
+             testing_support::MustRun(
+                 "python3 -c 'import io,sys,tarfile\n"
+                 "t=tarfile.open(sys.argv[1],\"w:xz\")\n"
+                 "i=tarfile.TarInfo(\"INFO\");i.size=1\n"
+                 "t.addfile(i,io.BytesIO(b\"x\"));t.close()' " +
+                 testing_support::Quote(p));
+         },
+         true},
+        {"no archive", [](const std::string &p) { WriteFile(p, std::string(4096, 'x')); }, false},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.name);
+        NewTarget();
+        row.make(archive_);
+        const ScopedFd fd(open(archive_.c_str(), O_RDONLY | O_CLOEXEC));
+        ASSERT_TRUE(fd.valid());
+        const PackageScan checked = ReadHeaders(fd.get()).scan;
+        EXPECT_EQ(row.accepted, checked.entries > 0);
+        // Given a count, the extraction reads the package only once, itself.
+        const PackageScan one = {1, 0};
+        EXPECT_EQ(row.accepted, Extract(&one) == FailureCause::kNone);
     }
 }
 

@@ -21,15 +21,9 @@
 
 namespace {
 
-const size_t kBlockSize = 10240;
 const unsigned long long kMiB = 1024 * 1024;
 // The most of a report that is read: one short line.
 const size_t kMaxReport = 4096;
-
-struct ReadFree {
-    void operator()(struct archive *a) const { archive_read_free(a); }
-};
-typedef std::unique_ptr<struct archive, ReadFree> Reader;
 
 // A close-on-exec copy of `fd` numbered above the standard streams, so that
 // handing it to a child as one of them never overwrites another.
@@ -91,10 +85,13 @@ void KillReader(pid_t pid) {
 BoundedRead Judge(int status, const std::string &report, const ReadLimits &limits) {
     BoundedRead result;
     result.outcome = BoundedRead::kOverLimits;
-    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0 || !ParseReport(report, result.read)) {
+    const std::optional<HeaderRead> parsed =
+        WIFEXITED(status) && WEXITSTATUS(status) == 0 ? ParseReport(report) : std::nullopt;
+    if (!parsed) {
         result.why = WhyEnded(status, limits);
         return result;
     }
+    result.read = *parsed;
     if (result.read.stop_error == ENOMEM || result.read.open_error == ENOMEM) {
         result.why = "reading it needed more than " + std::to_string(limits.memory / kMiB) +
                      " MiB of memory";
@@ -106,19 +103,27 @@ BoundedRead Judge(int status, const std::string &report, const ReadLimits &limit
 
 }  // namespace
 
+void PackageReaderFree::operator()(struct archive *reader) const { archive_read_free(reader); }
+
+PackageReader NewPackageReader() {
+    PackageReader reader(archive_read_new());
+    if (!reader) return nullptr;
+    archive_read_support_filter_all(reader.get());
+    archive_read_support_format_all(reader.get());
+    return reader;
+}
+
 HeaderRead ReadHeaders(int fd) {
     const ScopedUtf8Names names;
     HeaderRead read;
-    Reader reader(archive_read_new());
+    const PackageReader reader = NewPackageReader();
     if (!reader) {
         read.open_error = ENOMEM;
         read.open_text = "cannot allocate a reader";
         return read;
     }
-    archive_read_support_filter_all(reader.get());
-    archive_read_support_format_all(reader.get());
     if (lseek(fd, 0, SEEK_SET) != 0 ||
-        archive_read_open_fd(reader.get(), fd, kBlockSize) != ARCHIVE_OK) {
+        archive_read_open_fd(reader.get(), fd, kPackageBlockSize) != ARCHIVE_OK) {
         read.open_error = archive_errno(reader.get()) ? archive_errno(reader.get()) : errno;
         const char *text = archive_error_string(reader.get());
         read.open_text = text ? text : strerror(read.open_error);
@@ -145,17 +150,16 @@ std::string FormatReport(const HeaderRead &read) {
     return text + "\n";
 }
 
-bool ParseReport(const std::string &text, HeaderRead &read) {
+std::optional<HeaderRead> ParseReport(const std::string &text) {
     int consumed = 0;
     HeaderRead parsed;
     if (sscanf(text.c_str(), "read %d %lld %d %d %n", &parsed.scan.entries, &parsed.scan.bytes,
                &parsed.stop_error, &parsed.open_error, &consumed) != 4 ||
         consumed == 0 || text.back() != '\n' || parsed.scan.entries < -1) {
-        return false;
+        return std::nullopt;
     }
     parsed.open_text = text.substr(static_cast<size_t>(consumed), text.size() - consumed - 1);
-    read = parsed;
-    return true;
+    return parsed;
 }
 
 ReadLimits LimitsFor(long long package_bytes) {

@@ -1,7 +1,11 @@
 #ifndef UI_CLIENT_LAUNCHER_PACKAGE_PACKAGE_READING_H
 #define UI_CLIENT_LAUNCHER_PACKAGE_PACKAGE_READING_H
 
+#include <stddef.h>
+
 #include <chrono>
+#include <memory>
+#include <optional>
 #include <string>
 
 #include "upgrade/failure_cause.h"
@@ -12,6 +16,24 @@
 // itself): the headers are read by a program of their own,
 // "tarrowind-package-reader", under limits of time, processor time and
 // memory, and killed when it passes them.
+
+struct archive;
+
+// Frees a libarchive reader.
+struct PackageReaderFree {
+    void operator()(struct archive *reader) const;
+};
+// Owns a libarchive reader.
+typedef std::unique_ptr<struct archive, PackageReaderFree> PackageReader;
+
+// The block size every reading of a package opens it with.
+const size_t kPackageBlockSize = 10240;
+
+// A reader set up as every reading of a package is: every filter and every
+// format libarchive has. The check (ReadHeaders) and the extraction both take
+// theirs from here, so that an archive one of them accepts the other reads
+// alike. Null when it cannot be allocated.
+PackageReader NewPackageReader();
 
 // What a reading pass over a package found. `entries` counts every header read
 // before the end or the damage; -1 when the package could not be opened.
@@ -38,8 +60,8 @@ HeaderRead ReadHeaders(int fd);
 
 // The reader program's report of `read` on its standard output: one line.
 std::string FormatReport(const HeaderRead &read);
-// Parses a report of FormatReport; false when `text` is not one.
-bool ParseReport(const std::string &text, HeaderRead &read);
+// What the report `text` of FormatReport says; nothing when `text` is not one.
+std::optional<HeaderRead> ParseReport(const std::string &text);
 
 // How long and how much a reading of the package may take.
 struct ReadLimits {

@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <string>
+#include <utility>
 
 #include <QByteArray>
 #include <QCryptographicHash>
@@ -17,25 +18,23 @@
 
 namespace {
 
-// Opens (creating it) the lock file of this user and executable, and returns
-// its descriptor for the application object to own:
-// <home>/.TarrowindBackup/.launcher-<digest>.lock, in the folder that only
-// this user owns, whatever the environment says about runtime folders. Its
-// path goes to `path`. -1 with `error` set when it cannot be opened safely.
-int OpenInstanceLock(const QString &executable, std::string &path, std::string &error) {
-    const ustring dir = Service::GetUserTarrowindInstallPath();
+// The name of the lock file of this user and executable, ".launcher-<digest>.lock".
+std::string InstanceLockName(const QString &executable) {
     const QByteArray id =
         QCryptographicHash::hash(executable.toUtf8() + "\n" + QByteArray::number(getuid()),
                                  QCryptographicHash::Sha1)
             .toHex()
             .left(16);
-    const std::string name = std::string(".launcher-") + id.constData() + ".lock";
-    path = std::string(dir.c_str()) + "/" + name;
-    if (FSMKDirP(dir) != 0) {
-        error = std::string("cannot create ") + dir.c_str() + ": " + strerror(errno);
-        return -1;
-    }
-    return OpenLockFile(dir.c_str(), name, error);
+    return std::string(".launcher-") + id.constData() + ".lock";
+}
+
+// Opens (creating it and its folder) the lock file `name` in `dir`, the
+// folder that only this user owns, whatever the environment says about
+// runtime folders.
+OpenedLockFile OpenInstanceLock(const ustring &dir, const std::string &name) {
+    if (FSMKDirP(dir) != 0)
+        return {ScopedFd(), std::string("cannot create ") + dir.c_str() + ": " + strerror(errno)};
+    return OpenLockFile(dir.c_str(), name);
 }
 
 }  // namespace
@@ -46,8 +45,11 @@ QtSingleApplication::QtSingleApplication(int &argc, char **argv, bool GUIenabled
     : QApplication(argc, argv), running_(false) {
     Q_ASSERT(GUIenabled);
     Q_UNUSED(GUIenabled);
-    std::string path;
-    lock_fd_.reset(new ScopedFd(OpenInstanceLock(applicationFilePath(), path, lock_error_)));
+    const ustring dir = Service::GetUserTarrowindInstallPath();
+    const std::string name = InstanceLockName(applicationFilePath());
+    OpenedLockFile opened = OpenInstanceLock(dir, name);
+    lock_error_ = std::move(opened.error);
+    lock_fd_.reset(new ScopedFd(std::move(opened.fd)));
     if (!lock_fd_->valid()) return;
     switch (TakeLock(lock_fd_->get(), std::chrono::milliseconds(0))) {
         case LockTake::kTaken:
@@ -56,7 +58,7 @@ QtSingleApplication::QtSingleApplication(int &argc, char **argv, bool GUIenabled
             running_ = true;
             break;
         case LockTake::kFailed:
-            lock_error_ = path + ": " + strerror(errno);
+            lock_error_ = std::string(dir.c_str()) + "/" + name + ": " + strerror(errno);
             lock_fd_.reset();
             break;
     }

@@ -3,6 +3,8 @@
 #include <errno.h>
 #include <string.h>
 
+#include <utility>
+
 #include "file/file-op.h"
 #include "file/lock-file.h"
 
@@ -11,11 +13,14 @@ TreeLock::TreeLock(const ustring &user_dir, std::chrono::milliseconds wait) {
         error_ = std::string("cannot create ") + user_dir.c_str() + ": " + strerror(errno);
         return;
     }
-    ScopedFd fd(OpenLockFile(user_dir.c_str(), ".tree.lock", error_));
-    if (!fd.valid()) return;
-    switch (TakeLock(fd.get(), wait)) {
+    OpenedLockFile opened = OpenLockFile(user_dir.c_str(), ".tree.lock");
+    if (!opened.fd.valid()) {
+        error_ = opened.error;
+        return;
+    }
+    switch (TakeLock(opened.fd.get(), wait)) {
         case LockTake::kTaken:
-            fd_.reset(fd.release());
+            fd_ = std::move(opened.fd);
             return;
         case LockTake::kHeld:
             error_ = "another launcher has held it for " +
