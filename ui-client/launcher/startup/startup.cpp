@@ -196,17 +196,18 @@ int RunLauncher(int argc, char **argv, const StartupHooks &hooks) {
     InstanceLock instance = InstanceLock::kHeld;
     if (platform.FellBack()) {
         Logger::LogMsg(Logger::L_WARNING, "launcher_debug",
-                       "[WARNING] main(%d): no usable display, working without a window\n",
+                       "[WARNING] startup(%d): no usable display, working without a window\n",
                        __LINE__);
     }
     if (!app.lockError().empty()) {
         Logger::LogMsg(Logger::L_WARNING, "launcher_debug",
-                       "[WARNING] main(%d): cannot take the single-instance lock (%s): starting "
+                       "[WARNING] startup(%d): cannot take the single-instance lock (%s): starting "
                        "the client without upgrading it\n",
                        __LINE__, app.lockError().c_str());
         instance = InstanceLock::kNotHeld;
     }
     if (app.isRunning()) {
+        // 80 is part of the message: it stays whatever line the call is on.
         Logger::LogMsg(Logger::L_DEBUG, "launcher_debug",
                        "[DEBUG] main(%d): app has already launched, return\n", 80);
         return 0;

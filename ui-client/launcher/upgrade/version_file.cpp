@@ -69,7 +69,7 @@ SmallFile ReadSmallFileNoted(const ustring &path, size_t limit, bool follow_link
     SmallFile file = FSReadSmallFile(path, limit, follow_link);
     if (file.status == SmallFile::kNotRegular) {
         Logger::LogMsg(Logger::L_NOTICE, kComponent,
-                       "[NOTE] tarrowind-service(%d): '%s' is not a regular file, treating it as "
+                       "[NOTE] version_file(%d): '%s' is not a regular file, treating it as "
                        "absent\n",
                        __LINE__, path.c_str());
     }
@@ -85,8 +85,8 @@ void ReadVersionFile(const ustring &path, VersionInfo &info) {
     const ScopedFd memory(MemoryFileOf(file.text));
     if (!memory.valid()) {
         Logger::LogMsg(Logger::L_WARNING, kComponent,
-                       "[WARNING] tarrowind-service(%d): cannot read '%s': %s\n", __LINE__,
-                       path.c_str(), strerror(errno));
+                       "[WARNING] version_file(%d): cannot read '%s': %s\n", __LINE__, path.c_str(),
+                       strerror(errno));
         return;
     }
     const QSettings settings(QStringLiteral("/proc/self/fd/%1").arg(memory.get()),

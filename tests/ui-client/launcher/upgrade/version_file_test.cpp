@@ -117,7 +117,7 @@ TEST(ReadVersionFile, OnlyARegularFileIsRead) {
     info.build_version = "kept";
     ReadVersionFile(fifo.c_str(), info);
     EXPECT_EQ(std::string("kept"), info.build_version.c_str());
-    EXPECT_TRUE(HasLogLine(tree.Log(), "[NOTE]", "tarrowind-service",
+    EXPECT_TRUE(HasLogLine(tree.Log(), "[NOTE]", "version_file",
                            "'" + fifo + "' is not a regular file, treating it as absent"));
 }
 
