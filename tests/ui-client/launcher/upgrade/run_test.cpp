@@ -3,6 +3,8 @@
 // runs as an ordinary user, in a child process, on a tree of its own.
 #include "upgrade/run.h"
 
+#include <signal.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -32,6 +34,7 @@ typedef RunOutcome::Did Did;
 enum class Tree {
     kNone,
     kComplete,          // a complete copy of build 1000
+    kClientRuns,        // the same, and its client runs
     kHalfWritten,       // a partial Tarrowind.app, the complete 1000 recorded as its backup
     kHalfWrittenFirst,  // a partial Tarrowind.app and no complete copy anywhere
     kUnrecorded,        // a partial Tarrowind.app and a marker that records nothing
@@ -61,7 +64,8 @@ struct RunRow {
     const char *installed;  // what Tarrowind.app holds after (InstalledBuild)
     std::vector<std::string> left;
     bool memo;                      // the package is remembered as failed
-    std::vector<std::string> told;  // what the observer heard
+    std::vector<std::string> told;  // what the observer heard; then whether
+                                    // a running client was "stopped"
     const char *logged;             // a line the log must hold; "": none checked
 };
 
@@ -85,14 +89,18 @@ void WritePartialCopy(const ServiceTree &tree) {
 }
 
 void MakeTree(const ServiceTree &tree, Tree kind) {
-    if (kind == Tree::kComplete) tree.InstallApp("1000");
+    if (kind == Tree::kComplete || kind == Tree::kClientRuns) tree.InstallApp("1000");
+    // A client that runs until it is stopped: /proc shows its program in the copy.
+    if (kind == Tree::kClientRuns)
+        testing_support::MustRun("cp \"$(command -v sleep)\" " +
+                                 testing_support::Quote(tree.app() + "/bin/tarrowind-backup-ui"));
     if (kind == Tree::kHalfWritten) {
         testing_support::WriteClientTree(tree.app() + "_tmp", {"1000"});
         WriteFile(tree.app() + ".incomplete", std::string("backup=") + kBackup + "\n");
     }
     if (kind == Tree::kHalfWrittenFirst) WriteFile(tree.app() + ".incomplete", "backup=\n");
     if (kind == Tree::kUnrecorded) WriteFile(tree.app() + ".incomplete", "");
-    if (kind != Tree::kNone && kind != Tree::kComplete) WritePartialCopy(tree);
+    if (kind >= Tree::kHalfWritten) WritePartialCopy(tree);
 }
 
 void MakePackage(const ServiceTree &tree, Package kind) {
@@ -110,8 +118,34 @@ void MakePackage(const ServiceTree &tree, Package kind) {
         ServiceTree::WriteInfo(info, "1001");
 }
 
+// Starts the copy's client, as the pid file names it. Returns its pid.
+pid_t StartClient(const ServiceTree &tree) {
+    const std::string exe = tree.app() + "/bin/tarrowind-backup-ui";
+    const pid_t pid = fork();
+    if (pid == 0) {
+        execl(exe.c_str(), exe.c_str(), "60", static_cast<char *>(nullptr));
+        _exit(127);
+    }
+    WriteFile(tree.user() + "/ui.pid", "pid=" + std::to_string(pid) + "\n");
+    const std::string self = testing_support::LinkText("/proc/self/exe");
+    testing_support::WaitUntil(
+        [&] { return testing_support::LinkText("/proc/" + std::to_string(pid) + "/exe") != self; },
+        5000);
+    return pid;
+}
+
+// Whether the client `pid` was stopped; ends it when not.
+std::string ClientEnd(pid_t pid) {
+    int status;
+    if (waitpid(pid, &status, WNOHANG) == pid) return "stopped";
+    kill(pid, SIGKILL);
+    waitpid(pid, &status, 0);
+    return "running";
+}
+
 // The run of `row` as kUnprivilegedUid (when this is root): its outcome as
-// did * 8 + shortfall, what the observer heard in <home>/told.
+// did * 8 + shortfall, what the observer heard and whether a running client
+// was stopped in <home>/told.
 int RunAsUser(const ServiceTree &tree, const RunRow &row) {
     tree.HandHomeOver();
     testing_support::RunCommand("chown -R " + std::to_string(testing_support::kUnprivilegedUid) +
@@ -121,7 +155,9 @@ int RunAsUser(const ServiceTree &tree, const RunRow &row) {
         RunSetup setup;
         setup.instance = row.instance;
         setup.tree_lock_wait = std::chrono::milliseconds(200);
+        const pid_t client = row.tree == Tree::kClientRuns ? StartClient(tree) : 0;
         const RunOutcome outcome = tree.Run(*tree.Service(), setup, &observer);
+        if (client > 0) observer.told.push_back(ClientEnd(client));
         std::string told;
         for (const std::string &word : observer.told) told += word + "\n";
         WriteFile(tree.home() + "/told", told);
@@ -177,14 +213,14 @@ INSTANTIATE_TEST_SUITE_P(Rows, RunTable, testing::Values(
     RunRow{"NotDue", Tree::kComplete, Package::kSame, kHeld, false,
            Did::kStarted, Shortfall::kNone, "1000", "1000", {}, false, kSilent,
            "no need to upgrade"},
-    RunRow{"Upgrade", Tree::kComplete, Package::kNewer, kHeld, false,
-           Did::kUpgraded, Shortfall::kNone, "1001", "1001", {}, false, kDueDone,
+    RunRow{"Upgrade", Tree::kClientRuns, Package::kNewer, kHeld, false,
+           Did::kUpgraded, Shortfall::kNone, "1001", "1001", {}, false, {"due", "done", "stopped"},
            "removing backup app"},
     RunRow{"FirstInstall", Tree::kNone, Package::kNewer, kHeld, false,
            Did::kUpgraded, Shortfall::kNone, "1001", "1001", {}, false, kDueDone,
            ""},
-    RunRow{"PackageHoldsNothing", Tree::kComplete, Package::kEmpty, kHeld, false,
-           Did::kStarted, Shortfall::kPackageRefused, "1000", "1000", {}, true, kDueDropped,
+    RunRow{"PackageHoldsNothing", Tree::kClientRuns, Package::kEmpty, kHeld, false,
+           Did::kStarted, Shortfall::kPackageRefused, "1000", "1000", {}, true, {"due", "dropped", "running"},
            ""},
     RunRow{"PackageBreaksPartWay", Tree::kComplete, Package::kBreaksPartWay, kHeld, false,
            Did::kStarted, Shortfall::kUpgradeFailed, "1000", "1000", {}, true, {"due"},
@@ -207,11 +243,11 @@ INSTANTIATE_TEST_SUITE_P(Rows, RunTable, testing::Values(
     RunRow{"UnrecordedAndNoPackage", Tree::kUnrecorded, Package::kMissing, kHeld, false,
            Did::kStartedNothing, Shortfall::kPackageRefused, "", "partial+stray", {kMarker}, false, kDueDropped,
            ""},
-    RunRow{"WithoutTheSingleInstanceLock", Tree::kComplete, Package::kNewer, InstanceLock::kNotHeld, false,
-           Did::kStarted, Shortfall::kNoLock, "1000", "1000", {}, false, kSilent,
+    RunRow{"WithoutTheSingleInstanceLock", Tree::kClientRuns, Package::kNewer, InstanceLock::kNotHeld, false,
+           Did::kStarted, Shortfall::kNoLock, "1000", "1000", {}, false, {"running"},
            ""},
-    RunRow{"WithoutTheTreeLock", Tree::kComplete, Package::kNewer, kHeld, true,
-           Did::kStarted, Shortfall::kNoTreeLock, "1000", "1000", {}, false, kSilent,
+    RunRow{"WithoutTheTreeLock", Tree::kClientRuns, Package::kNewer, kHeld, true,
+           Did::kStarted, Shortfall::kNoTreeLock, "1000", "1000", {}, false, {"running"},
            "starting the client without upgrading it"},
     RunRow{"WithoutTheTreeLockHalfWritten", Tree::kHalfWritten, Package::kNewer, kHeld, true,
            Did::kStartedNothing, Shortfall::kNoTreeLock, "", "partial+stray", {kMarker, kBackup}, false, kSilent,
