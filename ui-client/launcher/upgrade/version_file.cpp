@@ -66,7 +66,15 @@ void SetVersionFields(const QSettings &settings, VersionInfo &info) {
 }  // namespace
 
 SmallFile ReadSmallFileNoted(const ustring &path, size_t limit, bool follow_link) {
-    SmallFile file = FSReadSmallFile(path, limit, follow_link);
+    SmallFile file;
+    // Where a link leads is looked at before it is opened: a FIFO, a device
+    // or a socket it points to is never opened (a FIFO's writer would be let
+    // go, a device may act on being opened, a socket cannot be).
+    struct stat64 st;
+    if (follow_link && stat64(path.c_str(), &st) == 0 && !S_ISREG(st.st_mode))
+        file.status = SmallFile::kNotRegular;
+    else
+        file = FSReadSmallFile(path, limit, follow_link);
     if (file.status == SmallFile::kNotRegular) {
         Logger::LogMsg(Logger::L_NOTICE, kComponent,
                        "[NOTE] version_file(%d): '%s' is not a regular file, treating it as "

@@ -30,7 +30,8 @@ int BuildNumber(const ustring &text);
 
 // FSReadSmallFile for the service's own small files (version files, the
 // upgrade marker), with a NOTE when `path` names something other than a
-// regular file, which then counts as absent.
+// regular file, which then counts as absent. With `follow_link` a link is
+// followed only to a regular file: what it leads to is not opened otherwise.
 SmallFile ReadSmallFileNoted(const ustring &path, size_t limit, bool follow_link);
 
 #endif

@@ -1,6 +1,9 @@
 #include "upgrade/version_file.h"
 
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <string>
@@ -9,14 +12,22 @@
 #include <QString>
 #include <gtest/gtest.h>
 
+#include "file/scoped.h"
 #include "service_tree.h"
 #include "test_support.h"
 
 namespace {
 
 using testing_support::HasLogLine;
+using testing_support::MakeDirs;
 using testing_support::ServiceTree;
 using testing_support::WriteFile;
+
+// How the version files of a row are put in place.
+enum class Placing {
+    kFiles,  // A/INFO and R/INFO are the files
+    kLinks,  // they are links to files elsewhere, as a packager's links into /etc
+};
 
 struct VersionRow {
     const char *name;
@@ -24,6 +35,7 @@ struct VersionRow {
     const char *package_info;    // contents of R/INFO, or null for none
     bool executable;             // A/bin/tarrowind-backup-ui present
     bool need;
+    Placing placing = Placing::kFiles;
 };
 
 void PrintTo(const VersionRow &row, std::ostream *os) { *os << row.name; }
@@ -64,7 +76,21 @@ const VersionRow kVersionRows[] = {
      "[Version]\nbuild_version=3000000000\n", true, true},
     {"InstalledBuildThreeBillion", "[Version]\nbuild_version=3000000000\n",
      "[Version]\nbuild_version=3320\n", true, false},
+    {"LinkedInfoFiles", "[Version]\nbuild_version=3320\n", "[Version]\nbuild_version=3400\n", true,
+     true, Placing::kLinks},
 };
+
+// Writes a version file at `path`, or a link there to one written at
+// `elsewhere` in the scratch folder.
+void PlaceInfo(const ServiceTree &tree, const std::string &path, const std::string &elsewhere,
+               const char *text, Placing placing) {
+    if (placing == Placing::kFiles) {
+        WriteFile(path, text);
+        return;
+    }
+    WriteFile(tree.scratch(elsewhere), text);
+    ASSERT_EQ(0, symlink(tree.scratch(elsewhere).c_str(), path.c_str()));
+}
 
 class UpgradeDecision : public testing::TestWithParam<VersionRow> {};
 
@@ -74,11 +100,11 @@ TEST_P(UpgradeDecision, ComparesBuildNumbersOnly) {
     tree.InstallApp("1");
     tree.MakePackage("1");
     remove((tree.root() + "/INFO").c_str());
+    remove((tree.app() + "/INFO").c_str());
     if (row.installed_info)
-        WriteFile(tree.app() + "/INFO", row.installed_info);
-    else
-        remove((tree.app() + "/INFO").c_str());
-    if (row.package_info) WriteFile(tree.root() + "/INFO", row.package_info);
+        PlaceInfo(tree, tree.app() + "/INFO", "etc/app-INFO", row.installed_info, row.placing);
+    if (row.package_info)
+        PlaceInfo(tree, tree.root() + "/INFO", "etc/root-INFO", row.package_info, row.placing);
     if (!row.executable) remove((tree.app() + "/bin/tarrowind-backup-ui").c_str());
     tree.EnableDebugLog();
 
@@ -107,18 +133,47 @@ TEST(UpgradeDecisionLog, FirstRunLogsPackageAndMissingSource) {
                            "source version = 0, target version = 3400"));
 }
 
-// Anything but a regular file at a version file's name reads as no file.
+// Anything but a regular file at a version file's name, or where a link
+// there leads, reads as no file.
 TEST(ReadVersionFile, OnlyARegularFileIsRead) {
     ServiceTree tree;
     tree.EnableDebugLog();
-    const std::string fifo = tree.scratch("INFO");
+    const std::string fifo = tree.scratch("fifo"), socket_path = tree.scratch("socket");
     ASSERT_EQ(0, mkfifo(fifo.c_str(), 0644));
-    Service::VersionInfo info;
-    info.build_version = "kept";
-    ReadVersionFile(fifo.c_str(), info);
-    EXPECT_EQ(std::string("kept"), info.build_version.c_str());
-    EXPECT_TRUE(HasLogLine(tree.Log(), "[NOTE]", "version_file",
-                           "'" + fifo + "' is not a regular file, treating it as absent"));
+    MakeDirs(tree.scratch("folder"));
+    const ScopedFd listener(socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0));
+    struct sockaddr_un address = {};
+    address.sun_family = AF_UNIX;
+    ASSERT_LT(socket_path.size(), sizeof address.sun_path);
+    socket_path.copy(address.sun_path, socket_path.size());
+    ASSERT_EQ(0,
+              bind(listener.get(), reinterpret_cast<const sockaddr *>(&address), sizeof address));
+    const struct {
+        const char *name;
+        std::string link_target;  // empty: a FIFO at the name itself
+    } rows[] = {
+        {"FIFO", ""},
+        {"link to a FIFO", fifo},
+        {"link to a device", "/dev/null"},
+        {"link to a folder", tree.scratch("folder")},
+        {"link to a socket", socket_path},
+    };
+    int n = 0;
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.name);
+        const std::string info = tree.scratch("INFO" + std::to_string(n++));
+        if (row.link_target.empty()) {
+            ASSERT_EQ(0, mkfifo(info.c_str(), 0644));
+        } else {
+            ASSERT_EQ(0, symlink(row.link_target.c_str(), info.c_str()));
+        }
+        Service::VersionInfo version;
+        version.build_version = "kept";
+        ReadVersionFile(info.c_str(), version);
+        EXPECT_EQ(std::string("kept"), version.build_version.c_str());
+        EXPECT_TRUE(HasLogLine(tree.Log(), "[NOTE]", "version_file",
+                               "'" + info + "' is not a regular file, treating it as absent"));
+    }
 }
 
 // Version files read as the toolkit's own INI reader reads them from their
