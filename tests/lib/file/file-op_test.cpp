@@ -446,39 +446,49 @@ TEST_F(FileOpTest, RemovesATreeDeeperThanPathMax) {
 // Regression: removing a tree with a file system mounted inside it deleted
 // that file system's files before failing with "Device or resource busy".
 // A tmpfs has a device of its own; a bind mount of a folder of the same
-// device differs only in its mount.
+// device differs only in its mount; a file bind-mounted over a file of the
+// tree is kept as a folder is.
 TEST_F(FileOpTest, RemovalLeavesMountPointsInsideTheTree) {
     MakeFile(Sub("elsewhere/file"), "keep", 0644);
+    enum class Bind { kNone, kFolder, kFile };
     for (const Remover &remover : kRemovers)
-        for (const bool bind : {false, true}) {
-            SCOPED_TRACE(std::string(remover.name) + (bind ? ", bind mount" : ", tmpfs"));
+        for (const Bind bind : {Bind::kNone, Bind::kFolder, Bind::kFile}) {
+            const char *const kinds[] = {"tmpfs", "bind mount of a folder", "bind mount of a file"};
+            SCOPED_TRACE(std::string(remover.name) + ", " + kinds[static_cast<int>(bind)]);
 #if defined(EMULATED)
             // qemu's statx gives no mount id, which alone tells a bind mount
             // of the same device apart.
-            if (bind) continue;
+            if (bind == Bind::kFolder) continue;
 #endif
+            ASSERT_EQ(0, truncate(log_path_.c_str(), 0));
             const std::string mount_point = Sub("tree/share/mnt");
+            const std::string bound = bind == Bind::kFile ? Sub("tree/etc/file") : mount_point;
             MakeFile(Sub("tree/share/other/file"), "x", 0644);
             MakeFile(Sub("tree/top"), "x", 0644);
+            MakeFile(Sub("tree/etc/file"), "x", 0644);
             testing_support::MakeDirs(mount_point);
             testing_support::ScopedTmpfs tmpfs(mount_point, "1m");
             if (!tmpfs.mounted()) GTEST_SKIP() << "mounting is refused here: " << tmpfs.error();
-            if (bind) {
-                ASSERT_EQ(0, mount(Sub("elsewhere").c_str(), mount_point.c_str(), nullptr, MS_BIND,
-                                   nullptr));
+            if (bind != Bind::kFolder) WriteFile(mount_point + "/file", "keep");
+            if (bind != Bind::kNone) {
+                const std::string source =
+                    Sub(bind == Bind::kFile ? "elsewhere/file" : "elsewhere");
+                ASSERT_EQ(0, mount(source.c_str(), bound.c_str(), nullptr, MS_BIND, nullptr));
             }
-            if (!bind) WriteFile(mount_point + "/file", "keep");
 
             EXPECT_EQ(-3, remover.remove(Sub("tree").c_str()));
             EXPECT_EQ(EBUSY, errno);
             EXPECT_EQ("keep", ReadFile(mount_point + "/file"));
+            EXPECT_EQ("keep", ReadFile(bound + (bind == Bind::kFile ? "" : "/file")));
             EXPECT_FALSE(PathExists(Sub("tree/top")));
             EXPECT_FALSE(PathExists(Sub("tree/share/other")));
-            EXPECT_NE(std::string::npos,
-                      Log().find("'" + mount_point + "' is the mount point of another file system"))
-                << Log();
-            if (bind) {
-                ASSERT_EQ(0, umount2(mount_point.c_str(), MNT_DETACH));
+            for (const std::string &kept : {mount_point, bound}) {
+                EXPECT_NE(std::string::npos,
+                          Log().find("'" + kept + "' is the mount point of another file system"))
+                    << Log();
+            }
+            if (bind != Bind::kNone) {
+                ASSERT_EQ(0, umount2(bound.c_str(), MNT_DETACH));
             }
         }
     EXPECT_EQ("keep", ReadFile(Sub("elsewhere/file")));
