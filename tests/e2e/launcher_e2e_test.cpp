@@ -215,23 +215,34 @@ TEST_F(LauncherE2eTest, WaylandSessionShowsTheDialogOnTheCompositor) {
 }
 
 // Asked from a terminal, the launcher answers on standard output and touches
-// nothing: no copy, no log, no client. Any other argument is ignored, as the
-// desktop's are.
+// nothing: no copy, no log, no client. "--help" and "--version" count
+// wherever they stand, the first of them answers; any other argument is
+// ignored, as the desktop's are.
 TEST_F(LauncherE2eTest, HelpAndVersionAnswerWithoutTouchingAnything) {
+    const std::string usage = "Usage: tarrowind-launcher [--help | --version]\n";
+    const std::string version = "tarrowind-launcher " LAUNCHER_VERSION "\n";
     const struct {
-        std::string argument;
+        std::vector<std::string> arguments;
         std::string out_begins;
         bool runs;
     } rows[] = {
-        {"--help", "Usage: tarrowind-launcher [--help | --version]\n", false},
-        {"--version", "tarrowind-launcher " LAUNCHER_VERSION "\n", false},
-        {"--verbose", LibPathLine(), true},
+        {{"--help"}, usage, false},
+        {{"--version"}, version, false},
+        {{"--verbose", "--help"}, usage, false},
+        {{"-style", "fusion", "--version"}, version, false},
+        {{"--version", "--help"}, version, false},
+        {{"--verbose"}, LibPathLine(), true},
     };
     for (const auto &row : rows) {
-        SCOPED_TRACE(row.argument);
-        ChildProcess child(install_.launcher(), {install_.launcher(), row.argument},
-                           install_.Environment(), install_.scratch("out"),
-                           install_.scratch("err"));
+        std::vector<std::string> argv = {install_.launcher()};
+        std::string shown;
+        for (const std::string &argument : row.arguments) {
+            argv.push_back(argument);
+            shown += " " + argument;
+        }
+        SCOPED_TRACE(shown);
+        ChildProcess child(install_.launcher(), argv, install_.Environment(),
+                           install_.scratch("out"), install_.scratch("err"));
         ASSERT_TRUE(child.Wait(kTimeoutMs));
         EXPECT_EQ("exit 0", child.StatusText()) << child.Errors();
         EXPECT_EQ(0u, child.Output().find(row.out_begins)) << child.Output();
