@@ -56,8 +56,9 @@ public:
     // `verdict` found worth installing. kNone when the new copy is in place
     // (PrepareUserEnv), else whose fault the failure was.
     virtual FailureCause HandlePackageUpgrade(const PackageVerdict &verdict) = 0;
-    // Starts the per-user client.
-    virtual void PostUpgrade() = 0;
+    // Starts the per-user client; kNotStarted (logged) when its start script
+    // could not run it.
+    virtual ClientStart PostUpgrade() = 0;
     // Reads and logs both version files.
     virtual void PreUpgrade() = 0;
     // Whether the per-user copy must be (re)installed. A query: it changes
@@ -162,7 +163,7 @@ public:
     FailureCause HandlePackageUpgrade(const PackageVerdict &verdict) override {
         return service_.HandlePackageUpgrade(verdict);
     }
-    void PostUpgrade() override { service_.PostUpgrade(); }
+    ClientStart PostUpgrade() override { return service_.PostUpgrade(); }
     void RemoveReplacedCopies() override { service_.RemoveReplacedCopies(); }
     void RemoveAgedFolders() override { service_.RemoveAgedFolders(); }
 

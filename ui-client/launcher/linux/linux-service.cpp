@@ -9,6 +9,7 @@
 #include <unistd.h>
 
 #include <sys/stat.h>
+#include <sys/statvfs.h>
 #include <sys/syscall.h>
 #include <sys/wait.h>
 
@@ -350,34 +351,66 @@ void LinuxService::StopService() {
     SendSignal(pid, pidfd.get(), SIGKILL);
 }
 
-void LinuxService::PostUpgrade() { LaunchPerUserBin(); }
+ClientStart LinuxService::PostUpgrade() { return LaunchPerUserBin(); }
 
-int LinuxService::LaunchPerUserBin() {
+namespace {
+
+// Why a program of the copy `app_dir` could not be run, in plain words: its
+// file system forbids running programs, or else `reason`, the system's.
+std::string CannotRunReason(const ustring &app_dir, const std::string &reason) {
+    struct statvfs fs;
+    if (statvfs(app_dir.c_str(), &fs) == 0 && (fs.f_flag & ST_NOEXEC) != 0)
+        return "the file system of '" + std::string(app_dir.c_str()) +
+               "' does not let programs run (it is mounted noexec)";
+    return reason;
+}
+
+// How the start script `script` of `app_dir` ended, once it ended: the
+// shell's statuses 126 (found but not executable) and 127 (not found) say
+// that it could not run a program, the client's, so nothing started; any
+// other status is the script's own word, and the client may well run.
+ClientStart ScriptEnded(const ustring &app_dir, const ustring &script, int status) {
+    if (WIFEXITED(status) && WEXITSTATUS(status) == 0) return ClientStart::kStarted;
+    const int code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    if (code != 126 && code != 127) {
+        Logger::LogMsg(Logger::L_WARNING, kComponent,
+                       "[WARNING] linux/linux-service(%d): '%s start' failed (status %d)\n",
+                       __LINE__, script.c_str(), status);
+        return ClientStart::kStarted;
+    }
+    const std::string reason =
+        CannotRunReason(app_dir, code == 126 ? "a program it runs cannot be executed (status 126)"
+                                             : "a program it runs was not found (status 127)");
+    Logger::LogMsg(Logger::L_WARNING, kComponent,
+                   "[WARNING] linux/linux-service(%d): '%s start' could not start the client: "
+                   "%s\n",
+                   __LINE__, script.c_str(), reason.c_str());
+    return ClientStart::kNotStarted;
+}
+
+}  // namespace
+
+ClientStart LinuxService::LaunchPerUserBin() {
     // Started by its bytes, program and argument apart, so that a home whose
     // name is not UTF-8 or holds spaces works.
     const ustring script = per_user_install_path + "/package/start-stop";
     char *const argv[] = {const_cast<char *>(script.c_str()), const_cast<char *>("start"), nullptr};
     const StartedChild child = StartChild(argv, ChildStreams());
     if (child.pid < 0) {
+        const std::string reason = CannotRunReason(per_user_install_path, strerror(child.error));
         Logger::LogMsg(Logger::L_WARNING, kComponent,
                        "[WARNING] linux/linux-service(%d): failed to run '%s': %s\n", __LINE__,
-                       script.c_str(), strerror(child.error));
-        return 0;
+                       script.c_str(), reason.c_str());
+        return ClientStart::kNotStarted;
     }
     // The script starts the client in the background and returns; one that
     // does not return within the bound is left running, so that the
     // launcher still ends and gives the single-instance lock back.
     const ChildExit exit = WaitForChild(child.pid, kStartScriptLimit);
-    if (!exit.ended) {
-        Logger::LogMsg(Logger::L_WARNING, kComponent,
-                       "[WARNING] linux/linux-service(%d): '%s start' has not returned after %d "
-                       "seconds; leaving it running\n",
-                       __LINE__, script.c_str(),
-                       static_cast<int>(kStartScriptLimit.count() / 1000));
-    } else if (!WIFEXITED(exit.status) || WEXITSTATUS(exit.status) != 0) {
-        Logger::LogMsg(Logger::L_WARNING, kComponent,
-                       "[WARNING] linux/linux-service(%d): '%s start' failed (status %d)\n",
-                       __LINE__, script.c_str(), exit.status);
-    }
-    return 0;
+    if (exit.ended) return ScriptEnded(per_user_install_path, script, exit.status);
+    Logger::LogMsg(Logger::L_WARNING, kComponent,
+                   "[WARNING] linux/linux-service(%d): '%s start' has not returned after %d "
+                   "seconds; leaving it running\n",
+                   __LINE__, script.c_str(), static_cast<int>(kStartScriptLimit.count() / 1000));
+    return ClientStart::kStarted;
 }

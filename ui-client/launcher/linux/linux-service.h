@@ -26,7 +26,7 @@ public:
     // user's client. Blocks the calling thread while it waits.
     void StopService() override;
     FailureCause HandlePackageUpgrade(const PackageVerdict &verdict) override;
-    void PostUpgrade() override;
+    ClientStart PostUpgrade() override;
     void PreUpgrade() override;
     // True when the package's build number is higher than the installed one,
     // when the per-user client executable is missing, or when an earlier
@@ -38,8 +38,11 @@ public:
 
     // Whether <app>/bin/tarrowind-backup-ui exists (a dangling link does not).
     bool PerUserBinPathExist();
-    // Runs "<app>/package/start-stop start" and waits until it ends. Always 0.
-    int LaunchPerUserBin();
+    // Runs "<app>/package/start-stop start" and waits, ten seconds at most,
+    // until it ends. kNotStarted (one WARNING says why) when the script
+    // cannot be run, or exits 126 or 127: it could not run the client's
+    // program. Any other end counts as started.
+    ClientStart LaunchPerUserBin();
     void LoadTargetVerInfo();
     void LoadSourceVerInfo();
 
