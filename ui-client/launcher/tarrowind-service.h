@@ -15,6 +15,12 @@
 #include "upgrade/version_file.h"
 #include "ustring/ustring.h"
 
+// How a service watches a process it waits for.
+enum class ProcessWatch {
+    kDescriptors,  // through process descriptors, where the kernel has them
+    kProbes,       // by probing it every 20 ms, as on a kernel without them
+};
+
 // What a service works with besides the home directory.
 struct ServiceSetup {
     // The system-wide installation; empty: the launcher's own
@@ -22,6 +28,8 @@ struct ServiceSetup {
     ustring root;
     // How processes are signalled; empty: kill(2).
     std::function<int(pid_t pid, int sig)> kill;
+    // How processes are watched.
+    ProcessWatch watch = ProcessWatch::kDescriptors;
     // The program that reads a package's headers under limits; empty:
     // Service::GetPackageReaderPath().
     ustring reader;

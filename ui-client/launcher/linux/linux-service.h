@@ -20,10 +20,11 @@ public:
 
     // Sends SIGTERM to the client named by "<user install>/ui.pid", waits
     // five seconds at most for it to end, noticing its end at once (within
-    // about 20 ms where the kernel lacks process descriptors), then sends
-    // SIGKILL. Signals nothing
-    // when the file holds no usable pid or names a process that is not this
-    // user's client. Blocks the calling thread while it waits.
+    // about 20 ms where the kernel lacks process descriptors, a zombie
+    // counting as ended), then sends SIGKILL. Signals nothing when the file
+    // holds no usable pid or names a process that is not this user's client,
+    // whatever the clock says of when either began. Blocks the calling
+    // thread while it waits.
     void StopService() override;
     FailureCause HandlePackageUpgrade(const PackageVerdict &verdict) override;
     ClientStart PostUpgrade() override;
@@ -56,6 +57,7 @@ private:
     int SendSignal(pid_t pid, int pidfd, int sig) const;
 
     std::function<int(pid_t pid, int sig)> kill_;
+    const ProcessWatch watch_;
 };
 
 #endif
