@@ -16,8 +16,9 @@ namespace {
 // to the open log file.
 const int kRotateSize = 1048576;
 
-// Large-file append: the log may outgrow 2 GiB on a 32-bit build.
-FILE *OpenForAppend(const ustring &path) { return fopen64(path.c_str(), "a"); }
+// Large-file append: the log may outgrow 2 GiB on a 32-bit build. Opened
+// close-on-exec, so that the start script and the client never inherit it.
+FILE *OpenForAppend(const ustring &path) { return fopen64(path.c_str(), "ae"); }
 
 // Puts errno back as it was when the object was made: a caller may log
 // between a failing call and its look at errno, so writing, flushing or

@@ -1062,15 +1062,23 @@ INSTANTIATE_TEST_SUITE_P(
                   true}),
     [](const ::testing::TestParamInfo<StrandRow> &info) { return std::string(info.param.name); });
 
+// How the system log's reader behaves.
+enum class Journal {
+    kReads,
+    kStuck,  // never reads, and its socket's queue is full
+};
+
 // A run that falls short of its work sends one line to the system log, which
 // the administrator reads; one that does its work sends nothing. The
-// launcher reaches a stand-in socket as /dev/log.
+// launcher reaches a stand-in socket as /dev/log. A stuck system log never
+// holds the launcher up: its line is dropped.
 struct SummaryRow {
     const char *name;
     std::function<void(LauncherInstall &)> setup;
     const char *priority;  // "<11>" error, "<12>" warning; "": nothing is sent
     const char *text;
     std::function<std::string(const LauncherInstall &)> inside = nullptr;  // in the namespace
+    Journal journal = Journal::kReads;
 };
 
 void PrintTo(const SummaryRow &row, std::ostream *os) { *os << row.name; }
@@ -1088,10 +1096,20 @@ TEST_P(SystemLogSummaryTest, OneLineForARunThatFellShort) {
     row.setup(install);
     SystemLogSocket system_log(install.scratch("syslog"));
     install.SetWrapper(system_log.Wrapper(row.inside ? row.inside(install) : ""));
+    const size_t queued = row.journal == Journal::kStuck ? system_log.Fill() : 0;
 
+    const auto start = std::chrono::steady_clock::now();
     const LauncherInstall::Result r = install.Run();
     EXPECT_EQ("exit 0", r.status) << r.err;
-    const std::vector<std::string> messages = system_log.Messages();
+    std::vector<std::string> messages = system_log.Messages();
+    if (row.journal == Journal::kStuck) {
+        EXPECT_LT(SecondsSince(start), 10.0) << "the launcher waited for the system log";
+        EXPECT_EQ(queued, messages.size()) << "the launcher's line was not dropped";
+        // Nothing about the system log reaches the user's log either.
+        EXPECT_EQ(std::string::npos, install.Log().find("/dev/log")) << install.Log();
+        EXPECT_EQ(std::string::npos, install.Log().find("system log")) << install.Log();
+        messages.clear();
+    }
     if (!*row.priority) {
         EXPECT_EQ(std::vector<std::string>{}, messages);
         return;
@@ -1135,7 +1153,9 @@ INSTANTIATE_TEST_SUITE_P(
                    }},
         SummaryRow{"NoLock", LockNameThatCannotBeReplaced, "<12>",
                    "no upgrade was tried without the single-instance lock: installed build 1000, "
-                   "package build 1001"}),
+                   "package build 1001"},
+        SummaryRow{"SystemLogStuck", LockNameThatCannotBeReplaced, "", "", nullptr,
+                   Journal::kStuck}),
     [](const ::testing::TestParamInfo<SummaryRow> &info) { return std::string(info.param.name); });
 
 // Runs under a private Xvfb, where the launcher's windows can be watched.

@@ -27,6 +27,9 @@ public:
     // The messages that have arrived since the last call, one per datagram:
     // "<priority>time identity[pid]: text".
     std::vector<std::string> Messages();
+    // Fills the socket's queue until it takes no datagram more, as a journal
+    // that stopped reading leaves it. Returns how many it sent.
+    size_t Fill();
 
 private:
     std::string dir_;

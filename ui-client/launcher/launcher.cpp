@@ -97,7 +97,6 @@ Worker::Worker(const Service::Setup &setup, InstanceLock instance)
     : QObject(nullptr), m_handler_thread(nullptr), m_service(nullptr), instance_(instance) {
     m_service = new LinuxService(setup);
     m_handler_thread = new HandlerThread;
-    moveToThread(m_handler_thread);
 }
 
 Worker::~Worker() {
@@ -105,7 +104,20 @@ Worker::~Worker() {
     if (m_service) delete m_service;
 }
 
-void Worker::StartThread() { m_handler_thread->start(QThread::InheritPriority); }
+void Worker::StartThread() {
+    // QThread::start marks the thread running before it asks for it, and
+    // unmarks it when pthread_create fails (at the user's process limit,
+    // for instance), warning only on standard error.
+    m_handler_thread->start(QThread::InheritPriority);
+    if (m_handler_thread->isRunning()) {
+        moveToThread(m_handler_thread);
+        return;
+    }
+    Logger::LogMsg(Logger::L_ERR, kComponent,
+                   "[ERROR] launcher(%d): the system refused the worker thread; the upgrade "
+                   "runs on the main thread, the dialog frozen meanwhile\n",
+                   __LINE__);
+}
 
 void Worker::QuitThread() { m_handler_thread->quit(); }
 
@@ -138,7 +150,9 @@ void Worker::UpgradeDone() {
 Launcher::Launcher(const Service::Setup &setup, InstanceLock instance)
     : QObject(nullptr), m_worker(nullptr), m_progress(nullptr) {
     m_worker = new Worker(setup, instance);
-    connect(this, SIGNAL(sigStart()), m_worker, SLOT(HandleServicce()), Qt::AutoConnection);
+    // Queued even when the worker stays on this thread: the sequence then
+    // runs once the event loop runs, and its end can quit that loop.
+    connect(this, SIGNAL(sigStart()), m_worker, SLOT(HandleServicce()), Qt::QueuedConnection);
     connect(m_worker, SIGNAL(sigShowMsg()), this, SLOT(ShowMsgBox()), Qt::AutoConnection);
     connect(m_worker, SIGNAL(sigServiceDone()), this, SLOT(LaunchDone()), Qt::AutoConnection);
     connect(m_worker, SIGNAL(sigUpdateProgress(int, int)), this, SLOT(UpdateProgress(int, int)),

@@ -32,19 +32,21 @@ protected:
 };
 
 // Runs the launcher's one run against the user's tree (RunAgainstTree) on
-// its own thread, with its service, and reports its outcome to the system
-// log. It holds no decision of its own: what the run wants shown travels as
+// its own thread (the caller's when the system refuses one), with its service, and reports its
+// outcome to the system log. It holds no decision of its own: what the run wants shown travels as
 // signals, and it never touches a widget.
 class Worker : public QObject, private RunObserver {
     Q_OBJECT
 
 public:
-    // Creates the service with `setup` and the thread, and moves itself to
-    // that thread. `instance`: whether this launcher holds the
-    // single-instance lock.
+    // Creates the service with `setup` and the thread. `instance`: whether
+    // this launcher holds the single-instance lock.
     Worker(const Service::Setup &setup, InstanceLock instance);
     ~Worker() override;
 
+    // Starts the thread and moves the worker to it. When the system refuses
+    // the thread, the worker stays on the calling thread, whose event loop
+    // then runs the sequence (one ERROR line says so). Caller's thread only.
     void StartThread();
     void QuitThread();
     // Waits, without time limit, until the thread has finished.
@@ -87,9 +89,11 @@ public:
                       InstanceLock instance = InstanceLock::kHeld);
     ~Launcher() override;
 
-    // Starts the worker thread.
+    // Starts the worker thread; where the system refuses it, the sequence
+    // runs on this thread instead.
     void Run();
-    // Queues the service sequence to the worker thread.
+    // Queues the service sequence to the worker, which runs it once the
+    // event loop runs. REQUIRES: Run was called.
     void Start();
 
 signals:

@@ -15,6 +15,12 @@
 #include "upgrade/version_file.h"
 #include "ustring/ustring.h"
 
+// How a service watches a process it waits for.
+enum class ProcessWatch {
+    kDescriptors,  // through process descriptors, where the kernel has them
+    kProbes,       // by probing it every 20 ms, as on a kernel without them
+};
+
 // What a service works with besides the home directory.
 struct ServiceSetup {
     // The system-wide installation; empty: the launcher's own
@@ -22,6 +28,8 @@ struct ServiceSetup {
     ustring root;
     // How processes are signalled; empty: kill(2).
     std::function<int(pid_t pid, int sig)> kill;
+    // How processes are watched.
+    ProcessWatch watch = ProcessWatch::kDescriptors;
     // The program that reads a package's headers under limits; empty:
     // Service::GetPackageReaderPath().
     ustring reader;
@@ -56,8 +64,9 @@ public:
     // `verdict` found worth installing. kNone when the new copy is in place
     // (PrepareUserEnv), else whose fault the failure was.
     virtual FailureCause HandlePackageUpgrade(const PackageVerdict &verdict) = 0;
-    // Starts the per-user client.
-    virtual void PostUpgrade() = 0;
+    // Starts the per-user client; kNotStarted (logged) when its start script
+    // could not run it.
+    virtual ClientStart PostUpgrade() = 0;
     // Reads and logs both version files.
     virtual void PreUpgrade() = 0;
     // Whether the per-user copy must be (re)installed. A query: it changes
@@ -162,7 +171,7 @@ public:
     FailureCause HandlePackageUpgrade(const PackageVerdict &verdict) override {
         return service_.HandlePackageUpgrade(verdict);
     }
-    void PostUpgrade() override { service_.PostUpgrade(); }
+    ClientStart PostUpgrade() override { return service_.PostUpgrade(); }
     void RemoveReplacedCopies() override { service_.RemoveReplacedCopies(); }
     void RemoveAgedFolders() override { service_.RemoveAgedFolders(); }
 

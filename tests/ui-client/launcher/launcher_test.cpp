@@ -1,6 +1,7 @@
 #include "launcher.h"
 
 #include <stdlib.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 
 #include <climits>
@@ -262,6 +263,38 @@ TEST(LauncherTest, BuildsTheDialogOnlyForAnUpgrade) {
         const std::string started = row.refused ? "start 3320\n" : "start 3400\n";
         EXPECT_EQ(started, testing_support::ReadFile(tree.home() + "/start-stop.calls"));
     }
+}
+
+// Regression: where the system refused the worker thread (at the user's
+// process limit), the sequence never ran and the launcher waited for ever.
+// Now the sequence runs on the main thread: one ERROR line, the client
+// started, the event loop ended.
+TEST(LauncherTest, ARefusedThreadStillRunsTheSequence) {
+    testing_support::ServiceTree tree;
+    tree.InstallApp("3400");
+    tree.MakePackage("3400");
+    tree.HandHomeOver();
+    const int status = testing_support::RunUnprivileged([&] {
+        Launcher launcher(tree.Setup());
+        struct rlimit old, none;
+        if (getrlimit(RLIMIT_NPROC, &old) != 0) return 3;
+        none = old;
+        none.rlim_cur = 0;
+        if (setrlimit(RLIMIT_NPROC, &none) != 0) return 3;
+        launcher.Run();
+        // The start script needs a process of its own.
+        setrlimit(RLIMIT_NPROC, &old);
+        launcher.Start();
+        QTimer::singleShot(30000, [] { QCoreApplication::exit(5); });
+        return QApplication::exec();
+    });
+    if (status == 77) GTEST_SKIP() << "cannot switch to an ordinary user";
+    EXPECT_EQ(0, status) << tree.Log();
+    EXPECT_TRUE(
+        testing_support::HasLogLine(tree.Log(), "[ERROR]", "launcher",
+                                    "the system refused the worker thread; the upgrade "
+                                    "runs on the main thread, the dialog frozen meanwhile"));
+    EXPECT_EQ("start 3400\n", testing_support::ReadFile(tree.home() + "/start-stop.calls"));
 }
 
 // Records the Quit events that reach the application object.

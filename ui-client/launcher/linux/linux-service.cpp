@@ -9,10 +9,10 @@
 #include <unistd.h>
 
 #include <sys/stat.h>
+#include <sys/statvfs.h>
 #include <sys/syscall.h>
 #include <sys/wait.h>
 
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -95,28 +95,16 @@ std::string WithoutDeletedMark(const std::string &exe) {
     return exe;
 }
 
-// When process `pid` started, in seconds since the epoch; negative when
-// /proc does not tell.
-double ProcessStartTime(const std::string &proc) {
-    // "pid (comm) state ...": the start time is the 20th field after the
-    // parenthesis that ends the command name, which may hold anything.
+// Whether the process of /proc entry `proc` has ended but was not reaped yet
+// (a zombie, or one being torn down): it still answers signal 0.
+bool HasEndedUnreaped(const std::string &proc) {
+    // "pid (comm) state ...": the state follows the parenthesis that ends
+    // the command name, which may hold anything.
     const std::string stat = ReadProcFile(proc + "/stat");
     const size_t paren = stat.rfind(')');
-    if (paren == std::string::npos) return -1;
-    std::istringstream fields(stat.substr(paren + 1));
-    std::string field;
-    for (int i = 0; i < 20 && fields >> field; ++i) {
-    }
-    const std::string boot = ReadProcFile("/proc/stat");
-    const size_t at = boot.find("\nbtime ");
-    const long ticks = sysconf(_SC_CLK_TCK);
-    if (!fields || at == std::string::npos || ticks <= 0) return -1;
-    return atof(boot.c_str() + at + 7) + strtod(field.c_str(), nullptr) / ticks;
+    if (paren == std::string::npos || paren + 2 >= stat.size()) return false;
+    return stat[paren + 2] == 'Z' || stat[paren + 2] == 'X';
 }
-
-// The boot time is given in whole seconds and file times may be coarse: a
-// process counts as started after the pid file only beyond this margin.
-const double kClockSlackSeconds = 2.0;
 
 enum class ProcessCheck { kGone, kNotClient, kUnknown, kClient };
 
@@ -125,22 +113,22 @@ struct ClientCheck {
     const char *reason;
 };
 
-// Whether `pid`, named by a pid file last written at `written`, is this
-// user's client of `app_dir`: a process whose program lies, or lay before
-// it was deleted, in the copy or one of its backups (CopyPlaces), or
-// an interpreter whose script (its first argument that is not an option) is
-// an executable file of the copy. A pid file can outlive the client, and its
-// number then belongs to an unrelated program, which must never be
-// signalled.
-ClientCheck CheckClientProcess(pid_t pid, const ustring &app_dir, time_t written) {
+// Whether `pid`, named by a pid file, is this user's client of `app_dir`: a
+// process whose program lies, or lay before it was deleted, in the copy or
+// one of its backups (CopyPlaces), or an interpreter whose script (its first
+// argument that is not an option) is an executable file of the copy. A pid
+// file can outlive the client, and its number then belongs to an unrelated
+// program, which must never be signalled. When the process started plays no
+// part: start times and file times are told in the wall clock, which steps
+// (a time server, a resume), and a running client set forward that way
+// would look newer than its pid file and be replaced under it. Whatever
+// runs from the copy is its client, and the process descriptor, opened
+// before the check, makes the signalled process the checked one.
+ClientCheck CheckClientProcess(pid_t pid, const ustring &app_dir) {
     const std::string proc = "/proc/" + std::to_string(pid);
     struct stat64 st;
     if (stat64(proc.c_str(), &st) != 0) return {ProcessCheck::kGone, "no such process"};
     if (st.st_uid != getuid()) return {ProcessCheck::kNotClient, "it belongs to another user"};
-    const double started = ProcessStartTime(proc);
-    if (started < 0) return {ProcessCheck::kUnknown, "its start time cannot be read"};
-    if (started > static_cast<double>(written) + kClockSlackSeconds)
-        return {ProcessCheck::kNotClient, "it started after the pid file was written"};
 
     const std::vector<ustring> dirs = CopyPlaces(app_dir);
     char real[PATH_MAX];
@@ -183,7 +171,8 @@ ClientCheck CheckClientProcess(pid_t pid, const ustring &app_dir, time_t written
 
 }  // namespace
 
-LinuxService::LinuxService(const Setup &setup) : Service(setup), kill_(setup.kill) {
+LinuxService::LinuxService(const Setup &setup)
+    : Service(setup), kill_(setup.kill), watch_(setup.watch) {
     timeout = 10000;
     per_user_install_path = GetUserTarrowindAppInstallPath();
 }
@@ -255,11 +244,10 @@ FailureCause LinuxService::HandlePackageUpgrade(const PackageVerdict &verdict) {
 
 namespace {
 
-// The client's process id as the pid file at `path` names it, and when the
-// file was last written; pid 0 (logged) when there is nothing to signal.
+// The client's process id as the pid file at `path` names it; pid 0
+// (logged) when there is nothing to signal.
 struct PidFile {
     pid_t pid = 0;
-    time_t written = 0;
 };
 
 PidFile ReadPidFile(const ustring &path) {
@@ -288,7 +276,6 @@ PidFile ReadPidFile(const ustring &path) {
         return file;
     }
     file.pid = PidFromText(config["pid"]);
-    file.written = st.st_mtime;
     if (file.pid == 0) {
         Logger::LogMsg(Logger::L_NOTICE, kComponent,
                        "[NOTE] linux/linux-service(%d): pid file '%s' holds no usable pid, no need "
@@ -302,7 +289,7 @@ PidFile ReadPidFile(const ustring &path) {
 // not, a NOTE says why.
 bool NamesTheClient(const PidFile &file, const ustring &path, const ustring &app_dir) {
     const int pid = static_cast<int>(file.pid);
-    const ClientCheck verdict = CheckClientProcess(file.pid, app_dir, file.written);
+    const ClientCheck verdict = CheckClientProcess(file.pid, app_dir);
     switch (verdict.check) {
         case ProcessCheck::kClient:
             return true;
@@ -337,7 +324,7 @@ void LinuxService::StopService() {
     const pid_t pid = file.pid;
     // Opened before the process is checked: the signals then reach the
     // process that was checked, or none.
-    const ScopedFd pidfd(OpenProcessDescriptor(pid));
+    const ScopedFd pidfd(watch_ == ProcessWatch::kDescriptors ? OpenProcessDescriptor(pid) : -1);
     if (!NamesTheClient(file, ui_pid_file, per_user_install_path)) return;
     if (SendSignal(pid, pidfd.get(), SIGTERM) != 0) {
         if (errno == ESRCH) return;
@@ -345,39 +332,76 @@ void LinuxService::StopService() {
                        "[ERROR] linux/linux-service(%d): kill: %s (%d)\n", __LINE__,
                        strerror(errno), errno);
     }
-    const auto alive = [&] { return SendSignal(pid, -1, 0) == 0 || errno != ESRCH; };
+    // Without a descriptor: a zombie still answers signal 0, but has ended.
+    const std::string proc = "/proc/" + std::to_string(pid);
+    const auto alive = [&] {
+        if (SendSignal(pid, -1, 0) != 0) return errno != ESRCH;
+        return !HasEndedUnreaped(proc);
+    };
     if (WaitForProcessEnd(pidfd.get(), kGracePeriod, alive)) return;
     SendSignal(pid, pidfd.get(), SIGKILL);
 }
 
-void LinuxService::PostUpgrade() { LaunchPerUserBin(); }
+ClientStart LinuxService::PostUpgrade() { return LaunchPerUserBin(); }
 
-int LinuxService::LaunchPerUserBin() {
+namespace {
+
+// Why a program of the copy `app_dir` could not be run, in plain words: its
+// file system forbids running programs, or else `reason`, the system's.
+std::string CannotRunReason(const ustring &app_dir, const std::string &reason) {
+    struct statvfs fs;
+    if (statvfs(app_dir.c_str(), &fs) == 0 && (fs.f_flag & ST_NOEXEC) != 0)
+        return "the file system of '" + std::string(app_dir.c_str()) +
+               "' does not let programs run (it is mounted noexec)";
+    return reason;
+}
+
+// How the start script `script` of `app_dir` ended, once it ended: the
+// shell's statuses 126 (found but not executable) and 127 (not found) say
+// that it could not run a program, the client's, so nothing started; any
+// other status is the script's own word, and the client may well run.
+ClientStart ScriptEnded(const ustring &app_dir, const ustring &script, int status) {
+    if (WIFEXITED(status) && WEXITSTATUS(status) == 0) return ClientStart::kStarted;
+    const int code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    if (code != 126 && code != 127) {
+        Logger::LogMsg(Logger::L_WARNING, kComponent,
+                       "[WARNING] linux/linux-service(%d): '%s start' failed (status %d)\n",
+                       __LINE__, script.c_str(), status);
+        return ClientStart::kStarted;
+    }
+    const std::string reason =
+        CannotRunReason(app_dir, code == 126 ? "a program it runs cannot be executed (status 126)"
+                                             : "a program it runs was not found (status 127)");
+    Logger::LogMsg(Logger::L_WARNING, kComponent,
+                   "[WARNING] linux/linux-service(%d): '%s start' could not start the client: "
+                   "%s\n",
+                   __LINE__, script.c_str(), reason.c_str());
+    return ClientStart::kNotStarted;
+}
+
+}  // namespace
+
+ClientStart LinuxService::LaunchPerUserBin() {
     // Started by its bytes, program and argument apart, so that a home whose
     // name is not UTF-8 or holds spaces works.
     const ustring script = per_user_install_path + "/package/start-stop";
     char *const argv[] = {const_cast<char *>(script.c_str()), const_cast<char *>("start"), nullptr};
     const StartedChild child = StartChild(argv, ChildStreams());
     if (child.pid < 0) {
+        const std::string reason = CannotRunReason(per_user_install_path, strerror(child.error));
         Logger::LogMsg(Logger::L_WARNING, kComponent,
                        "[WARNING] linux/linux-service(%d): failed to run '%s': %s\n", __LINE__,
-                       script.c_str(), strerror(child.error));
-        return 0;
+                       script.c_str(), reason.c_str());
+        return ClientStart::kNotStarted;
     }
     // The script starts the client in the background and returns; one that
     // does not return within the bound is left running, so that the
     // launcher still ends and gives the single-instance lock back.
     const ChildExit exit = WaitForChild(child.pid, kStartScriptLimit);
-    if (!exit.ended) {
-        Logger::LogMsg(Logger::L_WARNING, kComponent,
-                       "[WARNING] linux/linux-service(%d): '%s start' has not returned after %d "
-                       "seconds; leaving it running\n",
-                       __LINE__, script.c_str(),
-                       static_cast<int>(kStartScriptLimit.count() / 1000));
-    } else if (!WIFEXITED(exit.status) || WEXITSTATUS(exit.status) != 0) {
-        Logger::LogMsg(Logger::L_WARNING, kComponent,
-                       "[WARNING] linux/linux-service(%d): '%s start' failed (status %d)\n",
-                       __LINE__, script.c_str(), exit.status);
-    }
-    return 0;
+    if (exit.ended) return ScriptEnded(per_user_install_path, script, exit.status);
+    Logger::LogMsg(Logger::L_WARNING, kComponent,
+                   "[WARNING] linux/linux-service(%d): '%s start' has not returned after %d "
+                   "seconds; leaving it running\n",
+                   __LINE__, script.c_str(), static_cast<int>(kStartScriptLimit.count() / 1000));
+    return ClientStart::kStarted;
 }

@@ -20,13 +20,14 @@ public:
 
     // Sends SIGTERM to the client named by "<user install>/ui.pid", waits
     // five seconds at most for it to end, noticing its end at once (within
-    // about 20 ms where the kernel lacks process descriptors), then sends
-    // SIGKILL. Signals nothing
-    // when the file holds no usable pid or names a process that is not this
-    // user's client. Blocks the calling thread while it waits.
+    // about 20 ms where the kernel lacks process descriptors, a zombie
+    // counting as ended), then sends SIGKILL. Signals nothing when the file
+    // holds no usable pid or names a process that is not this user's client,
+    // whatever the clock says of when either began. Blocks the calling
+    // thread while it waits.
     void StopService() override;
     FailureCause HandlePackageUpgrade(const PackageVerdict &verdict) override;
-    void PostUpgrade() override;
+    ClientStart PostUpgrade() override;
     void PreUpgrade() override;
     // True when the package's build number is higher than the installed one,
     // when the per-user client executable is missing, or when an earlier
@@ -38,8 +39,11 @@ public:
 
     // Whether <app>/bin/tarrowind-backup-ui exists (a dangling link does not).
     bool PerUserBinPathExist();
-    // Runs "<app>/package/start-stop start" and waits until it ends. Always 0.
-    int LaunchPerUserBin();
+    // Runs "<app>/package/start-stop start" and waits, ten seconds at most,
+    // until it ends. kNotStarted (one WARNING says why) when the script
+    // cannot be run, or exits 126 or 127: it could not run the client's
+    // program. Any other end counts as started.
+    ClientStart LaunchPerUserBin();
     void LoadTargetVerInfo();
     void LoadSourceVerInfo();
 
@@ -53,6 +57,7 @@ private:
     int SendSignal(pid_t pid, int pidfd, int sig) const;
 
     std::function<int(pid_t pid, int sig)> kill_;
+    const ProcessWatch watch_;
 };
 
 #endif

@@ -111,19 +111,30 @@ UpgradeEnd UpgradeIfDue(const RunSetup &setup, const ustring &app_dir, RunSteps 
     return end;
 }
 
-// Starts the client when its copy is known complete; a copy that may be
-// half-written is never started.
-RunOutcome::Did StartIfComplete(const ustring &app_dir, RunSteps &steps, UpgradeEnd::Copy copy) {
+// `outcome` once the client could not be started: nothing runs, and the
+// administrator hears of it unless the run fell short before.
+RunOutcome NotStarted(RunOutcome outcome) {
+    outcome.did = RunOutcome::Did::kStartedNothing;
+    if (outcome.shortfall == Shortfall::kNone) outcome.shortfall = Shortfall::kClientNotStarted;
+    return outcome;
+}
+
+// `outcome` once the client was started when its copy is known complete; a
+// copy that may be half-written is never started.
+RunOutcome StartIfComplete(const ustring &app_dir, RunSteps &steps, UpgradeEnd::Copy copy,
+                           RunOutcome outcome) {
     if (!IsCopyKnownComplete(app_dir)) {
         Logger::LogMsg(Logger::L_WARNING, kComponent,
                        "[WARNING] run(%d): '%s' holds no copy known complete: not starting the "
                        "client\n",
                        __LINE__, app_dir.c_str());
-        return RunOutcome::Did::kStartedNothing;
+        outcome.did = RunOutcome::Did::kStartedNothing;
+        return outcome;
     }
-    steps.PostUpgrade();
-    return copy == UpgradeEnd::Copy::kReplaced ? RunOutcome::Did::kUpgraded
-                                               : RunOutcome::Did::kStarted;
+    if (steps.PostUpgrade() == ClientStart::kNotStarted) return NotStarted(outcome);
+    outcome.did = copy == UpgradeEnd::Copy::kReplaced ? RunOutcome::Did::kUpgraded
+                                                      : RunOutcome::Did::kStarted;
+    return outcome;
 }
 
 // The versions as PreUpgrade read them, for the outcome.
@@ -147,7 +158,7 @@ RunOutcome WithoutTreeLock(const ustring &app_dir, const std::string &why, RunSt
                    complete ? "starting the client without upgrading it"
                             : "its copy is not known complete, so no client is started");
     if (!complete) return outcome;
-    steps.PostUpgrade();
+    if (steps.PostUpgrade() == ClientStart::kNotStarted) return NotStarted(outcome);
     outcome.did = RunOutcome::Did::kStarted;
     return outcome;
 }
@@ -171,7 +182,7 @@ RunOutcome RunAgainstTree(const RunSetup &setup, RunSteps &steps, RunObserver &o
     outcome.shortfall = end.shortfall;
     // The user gets the client as soon as its copy is complete and on disk;
     // the old copy and the aged folder go while it starts.
-    outcome.did = StartIfComplete(app_dir, steps, end.copy);
+    outcome = StartIfComplete(app_dir, steps, end.copy, outcome);
     observer.Passed(RunStep::kClientStarted);
     if (end.copy == UpgradeEnd::Copy::kReplaced) steps.RemoveReplacedCopies();
     steps.RemoveAgedFolders();

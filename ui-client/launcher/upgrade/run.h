@@ -20,6 +20,12 @@
 // the same user may be about to.
 enum class InstanceLock { kHeld, kNotHeld };
 
+// How starting the client went.
+enum class ClientStart {
+    kStarted,     // its start script ran (what it then did is in the log)
+    kNotStarted,  // its start script could not run the client (logged)
+};
+
 // The service's operations that a run calls, in the order it calls them.
 // Called on the run's thread only.
 class RunSteps {
@@ -40,8 +46,8 @@ public:
     // and the old one waits under a backup name; otherwise whose fault the
     // failure was, the old copy put back where it could be.
     virtual FailureCause HandlePackageUpgrade(const PackageVerdict &verdict) = 0;
-    // Starts the client from the copy.
-    virtual void PostUpgrade() = 0;
+    // Starts the client from the copy, and says how that went.
+    virtual ClientStart PostUpgrade() = 0;
     // After a replacement: removes the old copy (every backup name).
     virtual void RemoveReplacedCopies() = 0;
     // Removes the aged application folder.
@@ -90,7 +96,7 @@ struct RunOutcome {
     enum class Did {
         kStarted,         // started the copy it found (recovered where needed)
         kUpgraded,        // replaced the copy and started the new one
-        kStartedNothing,  // no copy known complete: nothing was started
+        kStartedNothing,  // no copy known complete, or its client could not be started
     };
     Did did = Did::kStartedNothing;
     // Why the run fell short (the system log's line); kNone: it did not.

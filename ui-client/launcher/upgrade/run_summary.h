@@ -10,11 +10,12 @@
 // system log.
 enum class Shortfall {
     kNone,
-    kUpgradeFailed,   // an upgrade was tried and did not put the new copy in place
-    kPackageRefused,  // an upgrade was due, but the package was not worth trying
-    kNoRoom,          // an upgrade was due, but its copy does not fit on the disk
-    kNoLock,          // no upgrade could be tried without the single-instance lock
-    kNoTreeLock,      // ... nor without the lock of the user's tree
+    kUpgradeFailed,     // an upgrade was tried and did not put the new copy in place
+    kPackageRefused,    // an upgrade was due, but the package was not worth trying
+    kNoRoom,            // an upgrade was due, but its copy does not fit on the disk
+    kNoLock,            // no upgrade could be tried without the single-instance lock
+    kNoTreeLock,        // ... nor without the lock of the user's tree
+    kClientNotStarted,  // nothing else fell short, but the client could not be started
 };
 
 // The system log's line for `what`: what happened, the build of the user's
@@ -23,9 +24,11 @@ enum class Shortfall {
 std::string ShortfallLine(Shortfall what, const ustring &installed_build,
                           const ustring &package_build, const ustring &user_log);
 
-// Sends ShortfallLine to the system log through syslog(3), as
-// "tarrowind-launcher" with its pid, facility user: an error for a failed
-// upgrade, a warning otherwise. Nothing for kNone. Any thread may call it.
+// Sends ShortfallLine to the system log (/dev/log) as syslog(3) would, as
+// "tarrowind-launcher" with its pid, facility user, but never waits: a line
+// the socket does not take at once is dropped. An error for a failed
+// upgrade or a client that could not be started, a warning otherwise.
+// Nothing for kNone. Any thread may call it.
 void ReportShortfall(Shortfall what, const ustring &installed_build, const ustring &package_build,
                      const ustring &user_log);
 

@@ -1,3 +1,4 @@
+#include <fcntl.h>
 #include <signal.h>
 #include <stdlib.h>
 #include <sys/stat.h>
@@ -107,12 +108,13 @@ using testing_support::WriteFile;
 // would still answer signal 0), and waits until the program has replaced the
 // forked test process, so that /proc shows its executable and arguments.
 std::unique_ptr<ChildProcess> StartProcess(const std::vector<std::string> &argv, bool ignore_term,
-                                           const std::string &cwd = "", bool unprivileged = false) {
+                                           const std::string &cwd = "", bool unprivileged = false,
+                                           bool reap_at_once = true) {
     ChildOptions options;
     options.ignore_term = ignore_term;
     options.cwd = cwd;
     options.unprivileged = unprivileged;
-    options.reap_at_once = true;
+    options.reap_at_once = reap_at_once;
     std::unique_ptr<ChildProcess> process(new ChildProcess(argv[0], argv, options));
     const std::string self = LinkText("/proc/self/exe");
     const std::string exe = "/proc/" + std::to_string(process->pid()) + "/exe";
@@ -207,6 +209,8 @@ struct StopRow {
     const char *ends_with;  // the client's end as StatusText() words it
     int min_ms;             // the least time StopService may take
     int max_ms;             // the most, beyond which its end went unnoticed
+    ProcessWatch watch = ProcessWatch::kDescriptors;
+    bool zombie = false;  // once ended, the client stays unreaped until the stop is done
 };
 
 void PrintTo(const StopRow &row, std::ostream *os) { *os << row.name; }
@@ -224,12 +228,21 @@ TEST_P(StopSequence, NoticesTheEndAtOnceAndKillsAfterFiveSeconds) {
         ASSERT_EQ(0, chmod((tree.app() + "/bin/client.sh").c_str(), 0755));
         argv = {"/bin/sh", tree.app() + "/bin/client.sh"};
     }
-    const auto client = StartProcess(argv, row.ignore_term);
+    const auto client = StartProcess(argv, row.ignore_term, "", false, !row.zombie);
     // A script's SIGTERM must come after its trap.
     const std::string ready = tree.app() + "/bin/client.sh.ready";
     if (row.script) WaitUntil([&] { return access(ready.c_str(), F_OK) == 0; }, 5000);
     WritePid(tree, std::to_string(client->pid()));
-    const auto service = tree.Service();
+    ServiceSetup setup;
+    setup.watch = row.watch;
+    // The signals go out as sent, and are counted: signal 0, a probe, only
+    // where the end cannot be watched through a descriptor.
+    int probes = 0;
+    setup.kill = [&probes](pid_t pid, int sig) {
+        probes += sig == 0;
+        return kill(pid, sig);
+    };
+    const auto service = tree.Service(setup);
     const auto start = std::chrono::steady_clock::now();
     service->StopService();
     const auto done = std::chrono::steady_clock::now();
@@ -241,7 +254,10 @@ TEST_P(StopSequence, NoticesTheEndAtOnceAndKillsAfterFiveSeconds) {
     EXPECT_GE(ms(done - start), row.min_ms) << tree.Log();
     EXPECT_LE(ms(done - start), row.max_ms) << tree.Log();
     // Noticed well within the one second that a probe a second apart takes.
-    EXPECT_LE(ms(done - client->EndedAt()), 400) << "the client's end was noticed late";
+    if (!row.zombie) {
+        EXPECT_LE(ms(done - client->EndedAt()), 400) << "the client's end was noticed late";
+    }
+    EXPECT_EQ(row.watch == ProcessWatch::kProbes, probes > 0) << probes << " probes";
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -251,7 +267,16 @@ INSTANTIATE_TEST_SUITE_P(
                             "trap 'sleep 2; exit 0' TERM\n: >\"$0.ready\"\n"
                             "while :; do sleep 0.05; done\n",
                             false, "exit 0", 1900, 2600},
-                    StopRow{"IgnoresTerm", nullptr, true, "signal 9", 4900, 5600}),
+                    StopRow{"IgnoresTerm", nullptr, true, "signal 9", 4900, 5600},
+                    // A zombie answers signal 0: where there are no process
+                    // descriptors it must still count as ended, and where
+                    // there are, they, not signal 0, must tell.
+                    StopRow{"ZombieWithoutDescriptors", nullptr, false, "signal 15", 0, 500,
+                            ProcessWatch::kProbes, true},
+                    StopRow{"ZombieWithDescriptors", nullptr, false, "signal 15", 0, 500,
+                            ProcessWatch::kDescriptors, true},
+                    StopRow{"IgnoresTermWithoutDescriptors", nullptr, true, "signal 9", 4900, 5600,
+                            ProcessWatch::kProbes}),
     [](const testing::TestParamInfo<StopRow> &info) { return std::string(info.param.name); });
 
 TEST(StopService, StalePidOfAnEndedProcessReturnsQuietly) {
@@ -284,6 +309,7 @@ enum class Started {
     kNamingAFile,       // tail -f on a file of the copy
     kUnrelated,         // some other program of the user
     kAfterThePidFile,   // the client's program, started after the pid file
+    kClockStepped,      // ... started, the clock then set an hour forward
     kMovedAside,        // ... whose copy an upgrade moved to a backup name and deleted
     kDeletedElsewhere,  // ... of a copy at another name, deleted
 };
@@ -357,6 +383,15 @@ TEST_P(StopClient, SignalsTheClientAndNothingElse) {
         const struct timeval hour_ago[2] = {{time(nullptr) - 3600, 0}, {time(nullptr) - 3600, 0}};
         ASSERT_EQ(0, utimes((tree.user() + "/ui.pid").c_str(), hour_ago));
     }
+    if (row.how == Started::kClockStepped) {
+        // As a step of the wall clock shows them: the pid file, written after
+        // the client started, an hour older than the client's start.
+        struct timespec stepped[2];
+        ASSERT_EQ(0, clock_gettime(CLOCK_REALTIME, &stepped[0]));
+        stepped[0].tv_sec -= 3600;
+        stepped[1] = stepped[0];
+        ASSERT_EQ(0, utimensat(AT_FDCWD, (tree.user() + "/ui.pid").c_str(), stepped, 0));
+    }
     testing_support::RunUnprivileged([&] {
         tree.Service()->StopService();
         return 0;
@@ -386,8 +421,10 @@ INSTANTIATE_TEST_SUITE_P(
                               "neither its program nor its script lies in the copy"},
                     ClientRow{"UnrelatedProgram", Started::kUnrelated, "",
                               "neither its program nor its script lies in the copy"},
-                    ClientRow{"StartedAfterThePidFile", Started::kAfterThePidFile, "",
-                              "started after the pid file was written"},
+                    // Where its program lies tells the client; when it
+                    // started does not, since the wall clock steps.
+                    ClientRow{"StartedAfterThePidFile", Started::kAfterThePidFile, "", nullptr},
+                    ClientRow{"ClockSetForwardAfterTheStart", Started::kClockStepped, "", nullptr},
                     ClientRow{"ProgramOfADeletedBackup", Started::kMovedAside, "", nullptr},
                     ClientRow{"DeletedProgramOfAnotherName", Started::kDeletedElsewhere, "",
                               "neither its program nor its script lies in the copy"}),

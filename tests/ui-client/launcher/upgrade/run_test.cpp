@@ -4,6 +4,7 @@
 #include "upgrade/run.h"
 
 #include <signal.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -33,11 +34,12 @@ typedef RunOutcome::Did Did;
 
 enum class Tree {
     kNone,
-    kComplete,          // a complete copy of build 1000
-    kClientRuns,        // the same, and its client runs
-    kHalfWritten,       // a partial Tarrowind.app, the complete 1000 recorded as its backup
-    kHalfWrittenFirst,  // a partial Tarrowind.app and no complete copy anywhere
-    kUnrecorded,        // a partial Tarrowind.app and a marker that records nothing
+    kComplete,           // a complete copy of build 1000
+    kClientRuns,         // the same, and its client runs
+    kScriptNotRunnable,  // the same, but its start script is not executable
+    kHalfWritten,        // a partial Tarrowind.app, the complete 1000 recorded as its backup
+    kHalfWrittenFirst,   // a partial Tarrowind.app and no complete copy anywhere
+    kUnrecorded,         // a partial Tarrowind.app and a marker that records nothing
 };
 
 enum class Package {
@@ -97,6 +99,10 @@ void MakeTree(const ServiceTree &tree, Tree kind) {
     if (kind == Tree::kHalfWritten) {
         testing_support::WriteClientTree(tree.app() + "_tmp", {"1000"});
         WriteFile(tree.app() + ".incomplete", std::string("backup=") + kBackup + "\n");
+    }
+    if (kind == Tree::kScriptNotRunnable) {
+        tree.InstallApp("1000");
+        chmod((tree.app() + "/package/start-stop").c_str(), 0644);
     }
     if (kind == Tree::kHalfWrittenFirst) WriteFile(tree.app() + ".incomplete", "backup=\n");
     if (kind == Tree::kUnrecorded) WriteFile(tree.app() + ".incomplete", "");
@@ -251,7 +257,10 @@ INSTANTIATE_TEST_SUITE_P(Rows, RunTable, testing::Values(
            "starting the client without upgrading it"},
     RunRow{"WithoutTheTreeLockHalfWritten", Tree::kHalfWritten, Package::kNewer, kHeld, true,
            Did::kStartedNothing, Shortfall::kNoTreeLock, "", "partial+stray", {kMarker, kBackup}, false, kSilent,
-           "its copy is not known complete"}),
+           "its copy is not known complete"},
+    RunRow{"StartScriptNotExecutable", Tree::kScriptNotRunnable, Package::kSame, kHeld, false,
+           Did::kStartedNothing, Shortfall::kClientNotStarted, "", "1000", {}, false, kSilent,
+           "/package/start-stop': Permission denied"}),
     [](const testing::TestParamInfo<RunRow> &info) { return std::string(info.param.name); });
 // clang-format on
 
@@ -326,6 +335,8 @@ TEST(RunSummary, EachLockHasItsOwnLine) {
                                            "build 1000, package build none"));
     EXPECT_NE(std::string::npos,
               ShortfallLine(Shortfall::kNoLock, "", "", "/l").find("single-instance lock"));
+    EXPECT_EQ(0u, ShortfallLine(Shortfall::kClientNotStarted, "1000", "1000", "/l")
+                      .find("the client could not be started: installed build 1000"));
 }
 
 }  // namespace
