@@ -185,9 +185,10 @@ la_ssize_t ReadPackage(struct archive *reader, void *data, const void **buffer) 
     for (;;) {
         const ssize_t n = read(source->fd, source->buffer, sizeof source->buffer);
         if (n >= 0) return n;
-        if (errno == EINTR) continue;
-        source->read_error = errno;
-        archive_set_error(reader, errno, "cannot read the package: %s", strerror(errno));
+        const int error = errno;
+        if (error == EINTR) continue;
+        source->read_error = error;
+        archive_set_error(reader, error, "cannot read the package: %s", strerror(error));
         return -1;
     }
 }
