@@ -7,6 +7,7 @@
 #include <stdlib.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
+#include <termios.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -135,6 +136,21 @@ std::string ReadFile(const std::string &path) {
     std::ostringstream s;
     s << f.rdbuf();
     return s.str();
+}
+
+int FailingReadDescriptor(const std::string &bytes) {
+    ScopedFd master(posix_openpt(O_RDWR | O_NOCTTY | O_CLOEXEC));
+    if (!master.valid() || grantpt(master.get()) != 0 || unlockpt(master.get()) != 0) return -1;
+    const char *name = ptsname(master.get());
+    const ScopedFd side(name ? open(name, O_RDWR | O_NOCTTY | O_CLOEXEC) : -1);
+    struct termios raw;
+    if (!side.valid() || tcgetattr(side.get(), &raw) != 0) return -1;
+    cfmakeraw(&raw);
+    if (tcsetattr(side.get(), TCSANOW, &raw) != 0 ||
+        write(side.get(), bytes.data(), bytes.size()) != static_cast<ssize_t>(bytes.size())) {
+        return -1;
+    }
+    return master.release();
 }
 
 std::string ReadHead(const std::string &path, size_t limit) {

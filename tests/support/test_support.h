@@ -75,6 +75,11 @@ std::string ReadFile(const std::string &path);
 // At most `limit` bytes of the regular file `path`, read without blocking;
 // empty for anything else (a FIFO, a device) or when it cannot be read.
 std::string ReadHead(const std::string &path, size_t limit);
+// A descriptor (the caller's to close) whose reads yield `bytes` and then
+// fail with EIO, as a file on failing storage does: the master of a
+// terminal whose other side wrote them raw and closed. It cannot seek.
+// -1 when no terminal can be made; `bytes` must fit its buffer (4 KiB).
+int FailingReadDescriptor(const std::string &bytes);
 // Runs a command through /bin/sh and returns its exit status (-1 if it could
 // not be run); standard output is stored in *out when out is not null.
 int RunCommand(const std::string &command, std::string *out = nullptr);

@@ -139,12 +139,23 @@ FailureCause CauseOfSystemError(int error) {
     }
 }
 
-// The cause of a failure of archive_read_extract2() or of finishing `entry`.
-// The writer clears its error number at every header, so a failure of the
-// reader on the entry's data (a damaged package) leaves it at 0 and counts
-// as the package's, like the writer's own refusals.
-FailureCause CauseOfFailedEntry(struct archive *writer, struct archive_entry *entry) {
+// The cause of a failure of archive_read_extract2() or of finishing `entry`
+// read from `file`. The writer clears its error number at every header, so a
+// failure of the reader on the entry's data leaves it at 0: a failed read of
+// the file is the machine's (CauseOfReadError), anything else the reader met
+// (damaged data) the package's, like the writer's own refusals.
+FailureCause CauseOfFailedEntry(struct archive *writer, struct archive_entry *entry,
+                                const PackageSource &file) {
+    if (file.read_error != 0) return CauseOfReadError(file.read_error);
     return CauseOfWriterError(archive_errno(writer), archive_entry_hardlink(entry) != nullptr);
+}
+
+// Logs that reading the package at `path` failed with the system's `error`.
+void LogReadFailure(const ustring &path, int error) {
+    Logger::LogMsg(Logger::L_WARNING, kComponent,
+                   "[WARNING] extractor(%d): reading the package '%s' failed: %s; it is tried "
+                   "again at the next run\n",
+                   __LINE__, path.c_str_utf8(), strerror(error));
 }
 
 // Logs why the source could not be opened for counting or listing its
@@ -162,34 +173,44 @@ struct Source {
     int fd;
 };
 
-// Opens `reader` over `source`: ARCHIVE_OK or libarchive's error.
-int OpenSource(struct archive *reader, const Source &source) {
-    if (source.fd < 0)
-        return archive_read_open_filename(reader, source.path.c_str_utf8(), kPackageBlockSize);
-    if (lseek(source.fd, 0, SEEK_SET) != 0) {
-        archive_set_error(reader, errno, "cannot read from the start: %s", strerror(errno));
-        return ARCHIVE_FATAL;
-    }
-    return archive_read_open_fd(reader, source.fd, kPackageBlockSize);
-}
-
 // A reader over a source and, when it is null, why: the cause, and whether
-// the reader was made (then `why` holds libarchive's text) or not.
+// the reader was made (then `why` holds libarchive's text) or not. `file`
+// notes a failed read of the source while `reader` reads it.
 struct OpenedReader {
+    ScopedFd owned;  // the source opened by its path, when it had no descriptor
+    std::unique_ptr<PackageSource> file;
     PackageReader reader;
-    FailureCause cause;
-    bool made;
+    FailureCause cause = FailureCause::kEnvironment;
+    bool made = false;
     std::string why;
 };
 
 // A reader over `source` as every reading of a package has it
-// (NewPackageReader). Nothing is logged: each pass logs its own texts.
+// (NewPackageReader), reading the open file `fd` when there is one (from its
+// start), else the file at `path`, which names it in the log either way.
+// Nothing is logged: each pass logs its own texts.
 OpenedReader OpenReader(const Source &source) {
+    OpenedReader opened;
     PackageReader reader = NewPackageReader();
-    if (!reader) return {nullptr, FailureCause::kEnvironment, false, std::string()};
-    if (OpenSource(reader.get(), source) == ARCHIVE_OK)
-        return {std::move(reader), FailureCause::kNone, true, std::string()};
-    return {nullptr, CauseOfOpenError(archive_errno(reader.get())), true, ErrorText(reader.get())};
+    if (!reader) return opened;
+    opened.made = true;
+    if (source.fd < 0) opened.owned = ScopedFd(open64(source.path.c_str(), O_RDONLY | O_CLOEXEC));
+    if (source.fd < 0 && !opened.owned.valid()) {
+        const int error = errno;
+        opened.cause = CauseOfOpenError(error);
+        opened.why =
+            std::string("Failed to open '") + source.path.c_str() + "': " + strerror(error);
+        return opened;
+    }
+    opened.file = std::make_unique<PackageSource>(source.fd < 0 ? opened.owned.get() : source.fd);
+    if (OpenPackageSource(reader.get(), opened.file.get()) != ARCHIVE_OK) {
+        opened.cause = CauseOfOpenError(archive_errno(reader.get()));
+        opened.why = ErrorText(reader.get());
+        return opened;
+    }
+    opened.reader = std::move(reader);
+    opened.cause = FailureCause::kNone;
+    return opened;
 }
 
 // Logs why listing the entries has no reader (`opened`).
@@ -243,6 +264,10 @@ ScanOutcome ScanSource(const Source &source) {
         return {PackageScan(), CauseOfOpenError(error)};
     }
     const HeaderRead read = ReadHeaders(fd);
+    if (read.read_error != 0) {
+        LogReadFailure(source.path, read.read_error);
+        return {read.scan, CauseOfReadError(read.read_error)};
+    }
     if (read.scan.entries < 0) {
         LogScanFailure(read.open_text.c_str());
         return {read.scan, CauseOfOpenError(read.open_error)};
@@ -253,7 +278,7 @@ ScanOutcome ScanSource(const Source &source) {
 
 // Checks `entry`, puts its names under the working directory and writes it
 // with its data. Returns kNone, or the cause of the failure (logged).
-FailureCause WriteEntry(struct archive *reader, struct archive *writer,
+FailureCause WriteEntry(struct archive *reader, const PackageSource &file, struct archive *writer,
                         struct archive_entry *entry) {
     const char *name = archive_entry_pathname(entry);
     if (!name) {
@@ -273,7 +298,7 @@ FailureCause WriteEntry(struct archive *reader, struct archive *writer,
         archive_entry_set_hardlink(entry, RelativeName(link).c_str());
 
     if (archive_read_extract2(reader, entry, writer) != ARCHIVE_OK) {
-        const FailureCause cause = CauseOfFailedEntry(writer, entry);
+        const FailureCause cause = CauseOfFailedEntry(writer, entry, file);
         // The reader carries its own failure (a damaged package), or a
         // copy of the writer's; the writer's own text is the last resort.
         const char *why = ErrorText(reader);
@@ -289,7 +314,8 @@ FailureCause WriteEntry(struct archive *reader, struct archive *writer,
 // reporting progress against `total`, the entries counted before. More
 // entries than that mean the source changed since it was counted (and its
 // reading was proven to end): the extraction stops there.
-FailureCause WriteEntries(struct archive *reader, struct archive *writer, int total) {
+FailureCause WriteEntries(const OpenedReader &opened, struct archive *writer, int total) {
+    struct archive *reader = opened.reader.get();
     // The dialog shows whole percents: an entry is reported only when it
     // moves the bar, so a package of 50,000 small files sends about a
     // hundred signals to the main thread instead of one per entry.
@@ -303,7 +329,7 @@ FailureCause WriteEntries(struct archive *reader, struct archive *writer, int to
             Logger::LogMsg(Logger::L_ERR, kComponent,
                            "[ERROR] extractor(%d): archive_read_next_header failed: '%s'\n",
                            __LINE__, ErrorText(reader));
-            return FailureCause::kPackage;
+            return CauseOfReadError(opened.file->read_error);
         }
         if (progress == total) {
             Logger::LogMsg(Logger::L_ERR, kComponent,
@@ -312,7 +338,7 @@ FailureCause WriteEntries(struct archive *reader, struct archive *writer, int to
                            __LINE__, total);
             return FailureCause::kPackage;
         }
-        const FailureCause written = WriteEntry(reader, writer, entry);
+        const FailureCause written = WriteEntry(reader, *opened.file, writer, entry);
         if (written != FailureCause::kNone) return written;
 
         ++progress;
@@ -326,7 +352,7 @@ FailureCause WriteEntries(struct archive *reader, struct archive *writer, int to
             Logger::LogMsg(Logger::L_ERR, kComponent,
                            "[ERROR] extractor(%d): archive_write_finish_entry failed: '%s'\n",
                            __LINE__, ErrorText(writer));
-            return CauseOfFailedEntry(writer, entry);
+            return CauseOfFailedEntry(writer, entry, *opened.file);
         }
     }
 }
@@ -354,7 +380,7 @@ FailureCause Unpack(const Source &source, const char *dir, int total) {
                        strerror(error));
         return CauseOfSystemError(error);
     }
-    return WriteEntries(opened.reader.get(), writer.get(), total);
+    return WriteEntries(opened, writer.get(), total);
 }
 
 }  // namespace
@@ -477,6 +503,8 @@ FailureCause Extractor::Extract(const PackageScan *scan) {
                        __LINE__, total);
         return counted.cause;
     }
+    // Read in part only: the file failed to be read (logged).
+    if (counted.cause != FailureCause::kNone) return counted.cause;
 
     // Entries are written by names relative to the target, from inside it,
     // as bsdtar does with -C: the writer checks every component of a name

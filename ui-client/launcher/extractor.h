@@ -11,16 +11,16 @@ struct archive;
 
 // Whose fault a failed extraction is (FailureCause):
 // - kPackage: the reader opened the source but cannot make out its format, or
-//   fails on a header or on data; an entry refused by the extractor's own
-//   checks or by the writer's (a ".." element); a name the file system cannot
-//   take or that cannot be converted; a hard link to an entry the package
-//   does not hold; a non-directory of the package's own on an entry's way; no
-//   entries at all.
+//   fails on a header or on data without a failed read of the file; an entry refused by the
+//   extractor's own checks or by the writer's (a ".." element); a name the file system cannot take
+//   or that cannot be converted; a hard link to an entry the package does not hold; a non-directory
+//   of the package's own on an entry's way; no entries at all.
 // - kDisk: the target cannot be written (see CauseOfWriterError), entered or
 //   resolved, for any reason not listed under the other two.
 // - kEnvironment: the source cannot be opened or read as a file (it vanished
 //   or its permissions changed after the caller checked it: that says nothing
-//   about its contents), the target vanished, a busy file, an interrupted
+//   about its contents), a read of it fails (EIO, ESTALE, ETIMEDOUT: its
+//   storage, not its bytes; CauseOfReadError), the target vanished, a busy file, an interrupted
 //   call, memory or descriptors running out, or missing paths (the caller's
 //   mistake).
 

@@ -141,9 +141,11 @@ protected:
         ASSERT_TRUE(WriteArchive(archive_, format, entries));
     }
 
-    FailureCause Extract(const PackageScan *scan = nullptr) {
+    // `fd`: a descriptor to read the package through instead of its path.
+    FailureCause Extract(const PackageScan *scan = nullptr, int fd = -1) {
         Extractor ex;
         ex.SetSource(archive_.c_str());
+        if (fd >= 0) ex.SetSourceFile(fd);
         ex.SetTarget(target_.c_str());
         return ex.Extract(scan);
     }
@@ -670,6 +672,33 @@ TEST(CauseOfWriterErrorTest, MapsEachErrorToWhoseFaultItIs) {
     }
 }
 
+// The same error number says a different thing on each side: opening the
+// package, reading it on (a failed read(2) of its file) and writing its copy.
+TEST(CauseOfErrorsTest, EachSideMapsAnErrorToWhoseFaultItIs) {
+    const struct {
+        int error;
+        FailureCause open, read, write;
+    } rows[] = {
+        // libarchive's own codes: bytes it cannot make out, or no system error.
+        {0, FailureCause::kPackage, FailureCause::kPackage, FailureCause::kPackage},
+        {-1, FailureCause::kPackage, FailureCause::kPackage, FailureCause::kPackage},
+        {EILSEQ, FailureCause::kPackage, FailureCause::kEnvironment, FailureCause::kPackage},
+        {EIO, FailureCause::kEnvironment, FailureCause::kEnvironment, FailureCause::kDisk},
+        {ESTALE, FailureCause::kEnvironment, FailureCause::kEnvironment, FailureCause::kDisk},
+        {ETIMEDOUT, FailureCause::kEnvironment, FailureCause::kEnvironment, FailureCause::kDisk},
+        {ENXIO, FailureCause::kEnvironment, FailureCause::kEnvironment, FailureCause::kDisk},
+        {EACCES, FailureCause::kEnvironment, FailureCause::kEnvironment, FailureCause::kDisk},
+        {ENOSPC, FailureCause::kEnvironment, FailureCause::kEnvironment, FailureCause::kDisk},
+        {EDQUOT, FailureCause::kEnvironment, FailureCause::kEnvironment, FailureCause::kDisk},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.error > 0 ? strerror(row.error) : "no system error");
+        EXPECT_EQ(row.open, CauseOfOpenError(row.error));
+        EXPECT_EQ(row.read, CauseOfReadError(row.error));
+        EXPECT_EQ(row.write, CauseOfWriterError(row.error, false));
+    }
+}
+
 // Changes made to a fixture package or its target before an extraction.
 void DamageSecondHeader(const std::string &archive, const std::string &) {
     std::string bytes = ReadFile(archive);
@@ -678,6 +707,11 @@ void DamageSecondHeader(const std::string &archive, const std::string &) {
 void CutInHalf(const std::string &archive, const std::string &) {
     const std::string bytes = ReadFile(archive);
     WriteFile(archive, bytes.substr(0, bytes.size() / 2));
+}
+// The first entry and half the second one's header.
+const size_t kIntoTheSecondHeader = 1280;
+void CutIntoTheSecondHeader(const std::string &archive, const std::string &) {
+    WriteFile(archive, ReadFile(archive).substr(0, kIntoTheSecondHeader));
 }
 void Garble(const std::string &archive, const std::string &) {
     std::string bytes;
@@ -708,6 +742,7 @@ std::string BigText() {
 }
 
 const PackageScan kOneEntry{1, 1};
+const PackageScan kTwoEntries{2, 2};
 
 const struct CauseRow {
     const char *name;
@@ -716,6 +751,9 @@ const struct CauseRow {
     void (*setup)(const std::string &archive, const std::string &target);  // or null
     const PackageScan *scan;  // handed to Extract; null: it scans itself
     FailureCause cause;       // of the failure every row ends in
+    // More than 0: only the package's first bytes, that many, are read,
+    // through a descriptor whose next read fails (FailingReadDescriptor).
+    size_t failing_read = 0;
 } kCauseRows[] = {
     {"a file on the way of a later entry",
      ArchiveFormat::kTar,
@@ -808,6 +846,21 @@ const struct CauseRow {
      ClosePackage,
      nullptr,
      FailureCause::kEnvironment},
+    // The first entry, then a read that fails: the same bytes in a file of
+    // their own are a truncated package, the package's fault.
+    {"read of the package fails while it is written",
+     ArchiveFormat::kTar,
+     {FileEntry("a", "a"), FileEntry("b", "b")},
+     nullptr,
+     &kTwoEntries,
+     FailureCause::kEnvironment,
+     kIntoTheSecondHeader},
+    {"the same bytes, truncated in a file",
+     ArchiveFormat::kTar,
+     {FileEntry("a", "a"), FileEntry("b", "b")},
+     CutIntoTheSecondHeader,
+     &kTwoEntries,
+     FailureCause::kPackage},
 };
 
 // Whose fault a failure is decides whether the package is tried again at the
@@ -825,8 +878,12 @@ TEST_F(ExtractorTest, FailuresNameTheirCause) {
         unlink(archive_.c_str());
         Build(row.format, row.entries);
         if (row.setup) row.setup(archive_, target_);
-        const int status =
-            testing_support::RunUnprivileged([&] { return static_cast<int>(Extract(row.scan)); });
+        const ScopedFd source(row.failing_read ? testing_support::FailingReadDescriptor(
+                                                     ReadFile(archive_).substr(0, row.failing_read))
+                                               : -1);
+        if (row.failing_read && !source.valid()) GTEST_SKIP() << "no terminal to fail a read";
+        const int status = testing_support::RunUnprivileged(
+            [&] { return static_cast<int>(Extract(row.scan, source.get())); });
         if (status == 77)
             GTEST_SKIP() << "cannot switch to uid " << testing_support::kUnprivilegedUid;
         ASSERT_LE(0, status);

@@ -59,6 +59,13 @@ bool FitsOnDisk(const PackagePlace &place, const PackageScan &scan) {
 // What the headers read in the reader program say of a package that could be
 // opened by the reader: kWorth when it holds entries.
 Finding Judge(const PackagePlace &place, const HeaderRead &read) {
+    if (CauseOfReadError(read.read_error) != FailureCause::kPackage) {
+        // The file could not be read to its end in this run: what was read
+        // says nothing about the rest.
+        const std::string why = std::string("reading it failed: ") + strerror(read.read_error);
+        LogRefusal(__LINE__, place, why.c_str());
+        return Finding::kUnreachable;
+    }
     if (read.scan.entries > 0) return Finding::kWorth;
     if (read.scan.entries < 0) {
         Logger::LogMsg(Logger::L_ERR, "extractor_debug",
@@ -89,9 +96,11 @@ PackageVerdict ScanPackage(const PackagePlace &place, const OpenedPackage &file)
         LogRefusal(__LINE__, place, why.c_str());
         return verdict;
     }
-    if (read.outcome == BoundedRead::kOverLimits) {
+    if (read.outcome != BoundedRead::kRead) {
+        // Only an end on its own limits is the package's; a stalled or
+        // interrupted reading is the machine's, tried again at the next run.
         LogRefusal(__LINE__, place, read.why.c_str());
-        verdict.finding = Finding::kFaulty;
+        if (read.outcome == BoundedRead::kOverLimits) verdict.finding = Finding::kFaulty;
         return verdict;
     }
     verdict.scan = read.read.scan;

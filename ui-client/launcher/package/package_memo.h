@@ -8,10 +8,19 @@
 // The memo of a package that failed on its own, "<user>/.failed-package":
 // one line naming the package's file and the build the system's version file
 // announced (OpenedPackage::identity), so that the package is not tried again
-// at every login until it, or the announced build, changes. A run reads it
-// once and changes it at most once.
+// at every login until it, or the announced build, changes. A second line,
+// "boot=<boot id> written=<seconds since the epoch>", says when it was
+// written: a misjudged failure (a machine that misbehaved while the package
+// was read) must not block upgrades for good, so a memo holds only within the
+// boot that wrote it and for a day. A run reads it once and changes it at
+// most once.
 
-// The memo's line; empty when there is none or it cannot be read.
+// How long a memo holds within the boot that wrote it.
+const long long kPackageMemoSeconds = 24 * 60 * 60;
+
+// The memo's line naming the package; empty when there is none, it cannot be
+// read, or it no longer holds: written in another boot (or without the boot
+// line), more than kPackageMemoSeconds ago, or later than now.
 std::string ReadPackageMemo(const ustring &user);
 
 // What a run does with the memo.

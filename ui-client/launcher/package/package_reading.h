@@ -35,6 +35,32 @@ const size_t kPackageBlockSize = 10240;
 // alike. Null when it cannot be allocated.
 PackageReader NewPackageReader();
 
+// The package's file as a reader reads it: read(2) on `fd`, the system error
+// of a read that fails noted in `read_error`. libarchive's own error number
+// cannot tell a file that cannot be read (a failing disk, a stale network
+// file) from bytes it cannot make out: it reports a truncated archive with
+// EIO too. A reader's failure is the machine's only when `read_error` says so.
+struct PackageSource {
+    explicit PackageSource(int descriptor) : fd(descriptor) {}
+    PackageSource(const PackageSource &) = delete;
+    PackageSource &operator=(const PackageSource &) = delete;
+    int fd;              // the caller's
+    int read_error = 0;  // errno of the read(2) that failed; 0: none failed
+    char buffer[kPackageBlockSize];
+};
+
+// Opens `reader` over `source` from the file's start (a descriptor that
+// cannot seek, a pipe or a terminal, from where it stands): ARCHIVE_OK or
+// libarchive's error. `source` must outlive the reading.
+int OpenPackageSource(struct archive *reader, PackageSource *source);
+
+// The cause of a reader's failure after `read_error` (PackageSource): none
+// (0 or less) leaves libarchive's own verdict on the bytes, the package's; any system
+// error of reading the file (EIO, ESTALE, ETIMEDOUT, ENXIO, EACCES...) is the
+// machine's, kEnvironment: the package's storage is not the per-user disk
+// (kDisk), and either is tried again at the next run.
+FailureCause CauseOfReadError(int read_error);
+
 // What a reading pass over a package found. `entries` counts every header read
 // before the end or the damage; -1 when the package could not be opened.
 struct PackageScan {
@@ -52,6 +78,9 @@ struct HeaderRead {
     // When reading stopped before the end of the package: libarchive's error
     // number then (0: the end was reached).
     int stop_error = 0;
+    // When a read of the file failed, which stopped (or kept from opening)
+    // the reading: its errno (PackageSource::read_error).
+    int read_error = 0;
 };
 
 // Reads every header of the package open at `fd` from its start, skipping the
@@ -78,17 +107,30 @@ struct ReadLimits {
 // largest dictionaries of the formats in use (xz -9: 64 MiB) need with room.
 ReadLimits LimitsFor(long long package_bytes);
 
-// How reading a package in the reader program ended.
+// The reader program's exit status when it ran out of memory under its limit
+// outside libarchive (which reports ENOMEM instead).
+const int kReaderOutOfMemory = 3;
+
+// How reading a package in the reader program ended. Only an end that proves
+// the package kept the reader busy is held against it: the reader ended on
+// its own processor-time limit (the processor time it used, as the kernel
+// accounts it, reached the limit) or on its memory limit. A reader that ran
+// out of time on the clock while it got less than its processor time, or
+// that was ended otherwise, says nothing about the package.
 struct BoundedRead {
     enum Outcome {
-        kRead,        // read: `read` holds what was found (maybe unopened)
-        kOverLimits,  // killed or ended without a report: the package's fault
-        kNotStarted,  // the reader could not be started: `error`
+        kRead,         // read: `read` holds what was found (maybe unopened)
+        kOverLimits,   // ended on its processor-time or memory limit: the package's fault
+        kStalled,      // did not end on the clock, short of its processor time:
+                       // the machine or the file's storage stalled it
+        kInterrupted,  // ended by a signal from outside, or without a report for
+                       // a reason other than its limits: the machine's
+        kNotStarted,   // the reader could not be started: `error`
     };
     Outcome outcome = kNotStarted;
     HeaderRead read;
     int error = 0;
-    std::string why;  // kOverLimits: what happened, for the log
+    std::string why;  // kOverLimits, kStalled, kInterrupted: what happened, for the log
 };
 
 // Runs `reader` (the reader program) over the package open at `fd` with

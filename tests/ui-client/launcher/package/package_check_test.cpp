@@ -1,9 +1,12 @@
 #include "package/package_check.h"
 
+#include <time.h>
+
 #include <string>
 
 #include <gtest/gtest.h>
 
+#include "package/package_memo.h"
 #include "service_tree.h"
 #include "test_support.h"
 
@@ -44,6 +47,43 @@ TEST(CheckPackage, TheMemoHoldsUntilThePackageOrTheAnnouncedBuildChanges) {
     testing_support::WriteFile(package, testing_support::ReadFile(package));
     EXPECT_EQ(Finding::kWorth, CheckPackage(PlaceOf(tree, "3400"), memo).finding)
         << "the package was written anew";
+}
+
+// A memo holds within the boot that wrote it and for a day: a failure
+// misjudged once is tried again at the latest the next day or after a boot.
+TEST(CheckPackage, TheMemoHoldsWithinItsBootForADay) {
+    const std::string boot = testing_support::ReadFile("/proc/sys/kernel/random/boot_id");
+    if (boot.empty()) GTEST_SKIP() << "the kernel tells no boot id";
+    const long long now = static_cast<long long>(time(nullptr));
+    const struct {
+        const char *name;
+        std::string boot;  // null: the memo has no date line (an older memo)
+        long long age;     // seconds since it was written
+        Finding finding;
+    } rows[] = {
+        {"written a minute ago", boot, 60, Finding::kRemembered},
+        {"written almost a day ago", boot, kPackageMemoSeconds - 60, Finding::kRemembered},
+        {"written more than a day ago", boot, kPackageMemoSeconds + 60, Finding::kWorth},
+        {"written in another boot", "00000000-0000-0000-0000-000000000000\n", 60, Finding::kWorth},
+        {"written later than now", boot, -3600, Finding::kWorth},
+        {"without a date", "", 0, Finding::kWorth},
+    };
+    ServiceTree tree;
+    tree.MakePackage("3400");
+    const std::string identity = CheckPackage(PlaceOf(tree, "3400"), "").file->identity;
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.name);
+        const std::string when = row.boot.empty()
+                                     ? std::string()
+                                     : "boot=" + row.boot.substr(0, row.boot.find('\n')) +
+                                           " written=" + std::to_string(now - row.age) + "\n";
+        testing_support::WriteFile(tree.user() + "/.failed-package", identity + when);
+        EXPECT_EQ(
+            row.finding,
+            CheckPackage(PlaceOf(tree, "3400"), ReadPackageMemo(tree.user().c_str())).finding);
+    }
+    ChangePackageMemo(tree.user().c_str(), MemoChange::kRemember, identity);
+    EXPECT_EQ(identity, ReadPackageMemo(tree.user().c_str())) << "as a run writes it";
 }
 
 TEST(CheckPackage, TheVerdictCarriesWhatThePackageHolds) {

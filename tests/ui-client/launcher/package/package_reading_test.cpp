@@ -28,29 +28,41 @@ TEST(ReadHeadersInChild, EndsWithinItsLimitsWhateverThePackage) {
         const char *name;
         const char *hostile;  // a case of hostile_packages.py; null: a sound tar.gz
         const char *reader;   // null: the built reader
+        const char *signal;   // a signal sent to the reader 0.3 s after its start; null: none
         long long cpu_seconds;
         long long wall_ms;
         BoundedRead::Outcome outcome;
-        const char *why;  // kOverLimits: the start of the reason
+        const char *why;  // kOverLimits, kStalled, kInterrupted: the start of the reason
         int entries;      // kRead
+        // More than 0: only the package's first bytes, that many, are read,
+        // through a descriptor whose next read fails (FailingReadDescriptor).
+        size_t failing_read = 0;
     } rows[] = {
-        {"sound package", nullptr, nullptr, 5, 10000, BoundedRead::kRead, "", 2},
-        {"empty file", "zero_bytes", nullptr, 5, 10000, BoundedRead::kRead, "", 0},
-        {"endless, processor time", "endless_bzip2", nullptr, 1, 10000, BoundedRead::kOverLimits,
-         "reading it took more than 1 seconds of processor time", 0},
-        {"endless, clock", "endless_bzip2", nullptr, 30, 700, BoundedRead::kOverLimits,
-         "reading it did not end within 1 seconds", 0},
+        {"sound package", nullptr, nullptr, nullptr, 5, 10000, BoundedRead::kRead, "", 2},
+        {"empty file", "zero_bytes", nullptr, nullptr, 5, 10000, BoundedRead::kRead, "", 0},
+        {"endless, processor time", "endless_bzip2", nullptr, nullptr, 1, 10000,
+         BoundedRead::kOverLimits, "reading it took more than 1 seconds of processor time", 0},
+        {"endless, clock short of the processor time", "endless_bzip2", nullptr, nullptr, 30, 700,
+         BoundedRead::kStalled, "reading it did not end within 1 seconds, while it got only", 0},
+        {"stopped past its clock", "endless_bzip2", nullptr, "STOP", 1, 2000, BoundedRead::kStalled,
+         "reading it did not end within 2 seconds, while it got only 0.", 0},
+        // The first entry and half the second header: the same bytes in a
+        // file of their own are a truncated package.
+        {"read fails after the first entry", nullptr, nullptr, nullptr, 5, 10000,
+         BoundedRead::kRead, "", 1, 1280},
+        {"killed from outside", "endless_bzip2", nullptr, "KILL", 5, 10000,
+         BoundedRead::kInterrupted, "reading it was ended by signal 9 (Killed) from outside", 0},
 #if !defined(__SANITIZE_ADDRESS__) && !defined(EMULATED)
         // Not where AddressSanitizer's shadow memory or an emulator (which
         // keeps data limits for itself) leaves the reader unlimited.
-        {"dictionary beyond the memory", "huge_dictionary", nullptr, 5, 10000,
+        {"dictionary beyond the memory", "huge_dictionary", nullptr, nullptr, 5, 10000,
          BoundedRead::kOverLimits, "reading it needed more than 96 MiB of memory", 0},
 #endif
 #if !defined(EMULATED)
         // An emulator reports a program it could not start as one that
         // exited with 127.
-        {"no reader program", nullptr, "/nonexistent/reader", 5, 10000, BoundedRead::kNotStarted,
-         "", 0},
+        {"no reader program", nullptr, "/nonexistent/reader", nullptr, 5, 10000,
+         BoundedRead::kNotStarted, "", 0},
 #endif
     };
     const TempDir dir;
@@ -63,21 +75,37 @@ TEST(ReadHeadersInChild, EndsWithinItsLimitsWhateverThePackage) {
                                                      "' /nonexistent /nonexistent"));
         } else {
             ASSERT_TRUE(testing_support::WriteArchive(
-                package, ArchiveFormat::kTarGz,
+                package, row.failing_read ? ArchiveFormat::kTar : ArchiveFormat::kTarGz,
                 {FileEntry("INFO", "[Version]\n"), FileEntry("bin/x", std::string(100, 'x'))}));
         }
-        const ScopedFd fd(open(package.c_str(), O_RDONLY | O_CLOEXEC));
+        const ScopedFd fd(row.failing_read
+                              ? testing_support::FailingReadDescriptor(
+                                    testing_support::ReadFile(package).substr(0, row.failing_read))
+                              : open(package.c_str(), O_RDONLY | O_CLOEXEC));
+        if (row.failing_read && !fd.valid()) GTEST_SKIP() << "no terminal to fail a read";
         ASSERT_TRUE(fd.valid());
-        ASSERT_EQ(5, lseek(fd.get(), 5, SEEK_SET)) << "read from the start whatever the offset";
+        if (!row.failing_read) {
+            ASSERT_EQ(5, lseek(fd.get(), 5, SEEK_SET)) << "read from the start whatever the offset";
+        }
         ReadLimits limits = LimitsFor(0);
         limits.cpu = std::chrono::seconds(row.cpu_seconds);
         limits.wall = std::chrono::milliseconds(row.wall_ms);
-        const BoundedRead read =
-            ReadHeadersInChild(row.reader ? row.reader : kReader, fd.get(), limits);
+        std::string reader = row.reader ? row.reader : kReader;
+        if (row.signal) {
+            // The reader itself, signalled by a shell that started as it.
+            reader = dir.sub(std::string(row.name) + ".sh");
+            testing_support::WriteFile(reader,
+                                       std::string("#!/bin/sh\n( sleep 0.3; kill -") + row.signal +
+                                           " $$ ) >/dev/null 2>&1 &\nexec " +
+                                           testing_support::Quote(kReader) + " \"$@\"\n",
+                                       0755);
+        }
+        const BoundedRead read = ReadHeadersInChild(reader, fd.get(), limits);
         EXPECT_EQ(row.outcome, read.outcome) << read.why;
         EXPECT_EQ(0u, read.why.find(row.why)) << read.why;
         if (row.outcome == BoundedRead::kRead) {
             EXPECT_EQ(row.entries, read.read.scan.entries);
+            EXPECT_EQ(row.failing_read ? EIO : 0, read.read.read_error);
         }
         if (row.outcome == BoundedRead::kNotStarted) {
             EXPECT_EQ(ENOENT, read.error);
@@ -107,6 +135,7 @@ TEST(ParseReport, ReadsBackWhatWasFormattedAndNothingElse) {
     sent.scan.entries = 12;
     sent.scan.bytes = 1LL << 40;
     sent.stop_error = EILSEQ;
+    sent.read_error = EIO;
     sent.open_error = 0;
     sent.open_text = "two\nlines";
     const std::optional<HeaderRead> got = ParseReport(FormatReport(sent));
@@ -114,8 +143,10 @@ TEST(ParseReport, ReadsBackWhatWasFormattedAndNothingElse) {
     EXPECT_EQ(12, got->scan.entries);
     EXPECT_EQ(1LL << 40, got->scan.bytes);
     EXPECT_EQ(EILSEQ, got->stop_error);
+    EXPECT_EQ(EIO, got->read_error);
     EXPECT_EQ("two lines", got->open_text);
-    for (const char *bad : {"", "read 1 2 3\n", "read 1 2 3 4", "12 0 0 0 \n", "read -2 0 0 0 \n"})
+    for (const char *bad :
+         {"", "read 1 2 3\n", "read 1 2 3 4", "12 0 0 0 \n", "read -2 0 0 0 0 \n"})
         EXPECT_FALSE(ParseReport(bad)) << bad;
 }
 
