@@ -127,7 +127,13 @@ struct ClientCheck {
 ClientCheck CheckClientProcess(pid_t pid, const ustring &app_dir) {
     const std::string proc = "/proc/" + std::to_string(pid);
     struct stat64 st;
-    if (stat64(proc.c_str(), &st) != 0) return {ProcessCheck::kGone, "no such process"};
+    if (stat64(proc.c_str(), &st) != 0) {
+        // Where /proc is not mounted (some sandboxes), nothing tells what the
+        // process is, or whether it is there at all.
+        if (errno == ENOENT && access("/proc/self/stat", F_OK) == 0)
+            return {ProcessCheck::kGone, "no such process"};
+        return {ProcessCheck::kUnknown, "/proc does not show it: is /proc mounted?"};
+    }
     if (st.st_uid != getuid()) return {ProcessCheck::kNotClient, "it belongs to another user"};
 
     const std::vector<ustring> dirs = CopyPlaces(app_dir);
@@ -306,10 +312,13 @@ bool NamesTheClient(const PidFile &file, const ustring &path, const ustring &app
                            __LINE__, path.c_str(), pid, verdict.reason);
             break;
         case ProcessCheck::kUnknown:
-            Logger::LogMsg(Logger::L_NOTICE, kComponent,
-                           "[NOTE] linux/linux-service(%d): cannot tell whether process %d named "
-                           "by pid file '%s' is the client (%s), not terminating it\n",
-                           __LINE__, pid, path.c_str(), verdict.reason);
+            // A client that may be running is not stopped: the user should
+            // hear of it at the default level.
+            Logger::LogMsg(
+                Logger::L_WARNING, kComponent,
+                "[WARNING] linux/linux-service(%d): cannot tell whether process %d named "
+                "by pid file '%s' is the client (%s), not terminating it\n",
+                __LINE__, pid, path.c_str(), verdict.reason);
             break;
     }
     return false;

@@ -1,6 +1,8 @@
 #include <fcntl.h>
+#include <sched.h>
 #include <signal.h>
 #include <stdlib.h>
+#include <sys/mount.h>
 #include <sys/stat.h>
 #include <sys/time.h>
 #include <sys/wait.h>
@@ -296,6 +298,25 @@ TEST(StopService, StalePidOfAnEndedProcessReturnsQuietly) {
                                tree.user() + "/ui.pid' does not exist, nothing to stop"));
 }
 
+// Without /proc nothing tells whether the pid file names the client: it is
+// left alone, and the log says why.
+TEST(StopService, WithoutProcNothingIsSignalledAndTheLogSaysWhy) {
+    if (geteuid() != 0) GTEST_SKIP() << "hiding /proc needs root";
+    ServiceTree tree;
+    const auto client = StartProcess({InstallSleepingClient(tree), "60"}, false);
+    WritePid(tree, std::to_string(client->pid()));
+    const int status = testing_support::RunInChild([&] {
+        if (unshare(CLONE_NEWNS) != 0 ||
+            mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0 ||
+            mount("none", "/proc", "tmpfs", 0, nullptr) != 0)
+            return 77;
+        return StopObserved(tree, true).empty() ? 0 : 1;
+    });
+    if (status == 77) GTEST_SKIP() << "cannot mount over /proc here";
+    EXPECT_EQ(0, status) << tree.Log();
+    EXPECT_NE(std::string::npos, tree.Log().find("/proc does not show it")) << tree.Log();
+}
+
 // Which process the pid file names decides everything: every real client
 // gets SIGTERM, and no other process gets anything. The service runs as an
 // unprivileged user, as users do (root may see what they cannot).
@@ -442,6 +463,40 @@ TEST(HandlePackageUpgrade, MissingClientStopsNothing) {
     };
     EXPECT_EQ(RunOutcome::Did::kUpgraded, tree.Run(*tree.Service(setup)).did) << tree.Log();
     EXPECT_EQ("", sent);
+}
+
+// A start script that cannot run a program, or cannot run itself because
+// the copy's file system forbids it, starts no client, and the log says why
+// in plain words.
+TEST(PostUpgrade, AClientThatCannotStartIsReportedWithWhy) {
+    const struct {
+        const char *name;
+        bool noexec;         // the copy lies on a file system mounted noexec
+        const char *script;  // the start script; null: the client tree's own
+        const char *why;
+    } rows[] = {
+        {"ScriptCannotRunTheClient", false, "#!/bin/sh\nexit 126\n",
+         "cannot be executed (status 126)"},
+        {"HomeMountedNoexec", true, nullptr, "does not let programs run (it is mounted noexec)"},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.name);
+        if (row.noexec && geteuid() != 0) GTEST_SKIP() << "mounting needs root";
+        ServiceTree tree;
+        const int status = testing_support::RunInChild([&] {
+            if (row.noexec &&
+                (unshare(CLONE_NEWNS) != 0 ||
+                 mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0 ||
+                 mount("none", tree.home().c_str(), "tmpfs", MS_NOEXEC, nullptr) != 0))
+                return 77;
+            tree.InstallApp("3320");
+            if (row.script) WriteFile(tree.app() + "/package/start-stop", row.script, 0755);
+            return static_cast<int>(tree.Service()->PostUpgrade());
+        });
+        if (status == 77) GTEST_SKIP() << "cannot mount a file system here";
+        EXPECT_EQ(static_cast<int>(ClientStart::kNotStarted), status) << tree.Log();
+        EXPECT_NE(std::string::npos, tree.Log().find(row.why)) << tree.Log();
+    }
 }
 
 TEST(PostUpgrade, RunsTheStartScriptWithStart) {
