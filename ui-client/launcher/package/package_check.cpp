@@ -58,7 +58,9 @@ bool FitsOnDisk(const PackagePlace &place, const PackageScan &scan) {
 
 // What the headers read in the reader program say of a package that could be
 // opened by the reader: kWorth when it holds entries.
-Finding Judge(const PackagePlace &place, const HeaderRead &read) {
+}  // namespace
+
+Finding JudgeHeaders(const PackagePlace &place, const HeaderRead &read) {
     if (CauseOfReadError(read.read_error) != FailureCause::kPackage) {
         // The file could not be read to its end in this run: what was read
         // says nothing about the rest.
@@ -84,6 +86,8 @@ Finding Judge(const PackagePlace &place, const HeaderRead &read) {
     return Finding::kFaulty;
 }
 
+namespace {
+
 // Reads the package's headers in the reader program and judges them: the
 // verdict without its file.
 PackageVerdict ScanPackage(const PackagePlace &place, const OpenedPackage &file) {
@@ -104,7 +108,7 @@ PackageVerdict ScanPackage(const PackagePlace &place, const OpenedPackage &file)
         return verdict;
     }
     verdict.scan = read.read.scan;
-    verdict.finding = Judge(place, read.read);
+    verdict.finding = JudgeHeaders(place, read.read);
     if (verdict.finding == Finding::kWorth && !FitsOnDisk(place, verdict.scan))
         verdict.finding = Finding::kNoRoom;
     return verdict;

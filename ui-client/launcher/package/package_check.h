@@ -54,4 +54,10 @@ struct PackagePlace {
 // LimitsFor() the package's size. Changes nothing on disk.
 PackageVerdict CheckPackage(const PackagePlace &place, const std::string &memo);
 
+// What the headers that the reader program read (and reported) say of the
+// package: kWorth when it holds entries; kUnreachable when a read of its file
+// or its opening failed for a reason of the system (logged); kFaulty (logged)
+// when it holds nothing or libarchive could not make out its bytes.
+PackageVerdict::Finding JudgeHeaders(const PackagePlace &place, const HeaderRead &read);
+
 #endif

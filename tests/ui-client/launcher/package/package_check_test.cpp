@@ -1,5 +1,6 @@
 #include "package/package_check.h"
 
+#include <errno.h>
 #include <time.h>
 
 #include <string>
@@ -84,6 +85,34 @@ TEST(CheckPackage, TheMemoHoldsWithinItsBootForADay) {
     }
     ChangePackageMemo(tree.user().c_str(), MemoChange::kRemember, identity);
     EXPECT_EQ(identity, ReadPackageMemo(tree.user().c_str())) << "as a run writes it";
+}
+
+// Only what libarchive made of bytes that were read without error is held
+// against the package; a read or an opening that the system failed is not.
+TEST(JudgeHeaders, TheSystemsFailuresAreNeverThePackages) {
+    const struct {
+        const char *name;
+        int entries;
+        int open_error;
+        int read_error;
+        Finding finding;
+    } rows[] = {
+        {"Entries", 3, 0, 0, Finding::kWorth},
+        {"ReadFailedAfterSomeEntries", 3, 0, EIO, Finding::kUnreachable},
+        {"ReadFailedBeforeAnyEntry", 0, 0, EIO, Finding::kUnreachable},
+        {"OpenFailedForTheSystem", -1, EACCES, 0, Finding::kUnreachable},
+        {"NoFormatItKnows", -1, EILSEQ, 0, Finding::kFaulty},
+        {"HoldsNothing", 0, 0, 0, Finding::kFaulty},
+    };
+    ServiceTree tree;
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.name);
+        HeaderRead read;
+        read.scan.entries = row.entries;
+        read.open_error = row.open_error;
+        read.read_error = row.read_error;
+        EXPECT_EQ(row.finding, JudgeHeaders(PlaceOf(tree, "3400"), read));
+    }
 }
 
 TEST(CheckPackage, TheVerdictCarriesWhatThePackageHolds) {
