@@ -35,6 +35,12 @@ const size_t kMaxReport = 4096;
 // machine. A tenth of the limit, at least a quarter of a second.
 const double kCpuSlackShare = 0.1;
 const double kCpuSlackFloor = 0.25;
+// A reader that was busy for at least this share of its processor time when
+// the clock ran out was looping on the package, whatever else the machine
+// ran meanwhile; one that got far less was held up by the machine or by the
+// file's storage (a paused machine, a stalled network file system), which
+// leaves it nearly idle.
+const double kLoopingShare = 0.5;
 
 // A close-on-exec copy of `fd` numbered above the standard streams, so that
 // handing it to a child as one of them never overwrites another.
@@ -155,13 +161,20 @@ BoundedRead JudgeUnreported(const ReaderEnd &end, const ReadLimits &limits) {
 
 // What a reader that ended as `end` says and printed `report` found.
 BoundedRead Judge(const ReaderEnd &end, const std::string &report, const ReadLimits &limits) {
+    const long long cpu = static_cast<long long>(limits.cpu.count());
+    if (!end.ended && end.cpu_seconds >= kLoopingShare * static_cast<double>(cpu)) {
+        char text[200];
+        snprintf(text, sizeof text,
+                 "reading it did not end within %lld seconds, busy for %.1f seconds of them",
+                 static_cast<long long>((limits.wall.count() + 999) / 1000), end.cpu_seconds);
+        return Ended(BoundedRead::kOverLimits, text);
+    }
     if (!end.ended) {
         char text[240];
         snprintf(text, sizeof text,
                  "reading it did not end within %lld seconds, while it got only %.1f of its "
                  "%lld seconds of processor time: the machine or the storage of the file stalled",
-                 static_cast<long long>((limits.wall.count() + 999) / 1000), end.cpu_seconds,
-                 static_cast<long long>(limits.cpu.count()));
+                 static_cast<long long>((limits.wall.count() + 999) / 1000), end.cpu_seconds, cpu);
         return Ended(BoundedRead::kStalled, text);
     }
     const std::optional<HeaderRead> parsed =

@@ -44,6 +44,8 @@ TEST(ReadHeadersInChild, EndsWithinItsLimitsWhateverThePackage) {
          BoundedRead::kOverLimits, "reading it took more than 1 seconds of processor time", 0},
         {"endless, clock short of the processor time", "endless_bzip2", nullptr, nullptr, 30, 700,
          BoundedRead::kStalled, "reading it did not end within 1 seconds, while it got only", 0},
+        {"endless, busy when the clock ran out", "endless_bzip2", nullptr, nullptr, 2, 1900,
+         BoundedRead::kOverLimits, "reading it did not end within 2 seconds, busy for", 0},
         {"stopped past its clock", "endless_bzip2", nullptr, "STOP", 1, 2000, BoundedRead::kStalled,
          "reading it did not end within 2 seconds, while it got only 0.", 0},
         // The first entry and half the second header: the same bytes in a
