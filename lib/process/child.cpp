@@ -57,6 +57,8 @@ private:
 
 }  // namespace
 
+int AboveStandardStreams(int fd) { return fcntl(fd, F_DUPFD_CLOEXEC, 3); }
+
 StartedChild StartChild(char *const argv[], const ChildStreams &streams) {
     const SpawnSettings settings(streams);
     StartedChild child;

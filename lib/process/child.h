@@ -21,6 +21,12 @@ struct StartedChild {
     int error = 0;   // posix_spawn's error when not started
 };
 
+// A close-on-exec copy of the descriptor `fd` numbered 3 or above, for a
+// child's standard stream: a descriptor that is itself 0, 1 or 2 (the
+// caller's own streams were closed) would be overwritten while the child's
+// are set up. -1 with errno when it cannot be copied.
+int AboveStandardStreams(int fd);
+
 // Starts the program `argv[0]` by its bytes (no search, no shell), with the
 // caller's environment, the default action of every signal and no signal
 // blocked (the launcher catches some that its children must not inherit

@@ -22,6 +22,7 @@
 #include "child_process.h"
 #include "launcher_install.h"
 #include "log_lines.h"
+#include "notification_bus.h"
 #include "disk_state.h"
 #include "system_log.h"
 #include "test_support.h"
@@ -44,6 +45,7 @@ using testing_support::kRunning;
 using testing_support::kUpgradeFailed;
 using testing_support::LauncherInstall;
 using testing_support::Leftovers;
+using testing_support::NotificationBus;
 using testing_support::PathExists;
 using testing_support::ProcessAlive;
 using testing_support::ProcessExecutable;
@@ -1157,6 +1159,158 @@ INSTANTIATE_TEST_SUITE_P(
         SummaryRow{"SystemLogStuck", LockNameThatCannotBeReplaced, "", "", nullptr,
                    Journal::kStuck}),
     [](const ::testing::TestParamInfo<SummaryRow> &info) { return std::string(info.param.name); });
+
+// The translation of `source` in the catalogue `code` (texts/<code>.ts).
+std::string CatalogueText(const std::string &code, const std::string &source) {
+    const std::string ts = ReadFile(std::string(TEXTS_DIR) + "/" + code + ".ts");
+    const size_t at = ts.find("<source>" + source + "</source>");
+    const size_t open = ts.find("<translation>", at);
+    const size_t close = ts.find("</translation>", open);
+    if (at == std::string::npos || close == std::string::npos) return "(not in " + code + ".ts)";
+    return ts.substr(open + 13, close - open - 13);
+}
+
+// A run that falls short in a way the user should know of tells them on
+// the desktop, in their language, through the notification service of
+// their session bus: once per package and cause. Nothing else is shown, and
+// a bus or service that fails them never holds the launcher up.
+enum class Desktop { kService, kNoService, kSilentService, kNoBus, kNoDisplay };
+
+struct NoticeRow {
+    const char *name;
+    std::function<void(LauncherInstall &)> setup;
+    const char *inside;  // shell text run in a mount namespace of the launcher's
+    Desktop desktop;
+    const char *language;  // the catalogue's code
+    const char *text;      // the body's English text; nullptr: nothing is shown
+    // Given: the package is spoiled anew after the second login, which
+    // tells the user again.
+    std::function<void(LauncherInstall &)> renew = nullptr;
+};
+
+void PrintTo(const NoticeRow &row, std::ostream *os) { *os << row.name; }
+
+// Announces `build` in a package cut in half, made from the good one.
+void FailedUpgrade(LauncherInstall &i, const std::string &build) {
+    i.Shell(
+        "P=\"$R/package/tarrowind.qpk\"; if [ -e \"$T/good.qpk\" ]; then cp \"$T/good.qpk\" "
+        "\"$P\"; else cp \"$P\" \"$T/good.qpk\"; fi");
+    i.RepackPackage(build);
+    i.Shell("P=\"$R/package/tarrowind.qpk\"; truncate -s $(($(stat -c %s \"$P\") / 2)) \"$P\"");
+}
+
+class DesktopNoticeTest : public ::testing::TestWithParam<NoticeRow> {
+protected:
+    // The launcher's environment for `row`.
+    std::vector<std::string> Environment(const NoticeRow &row, const std::string &display,
+                                         const NotificationBus *bus) const {
+        const std::string locale = std::string(row.language) == "deu"   ? "de_DE.UTF-8"
+                                   : std::string(row.language) == "jpn" ? "ja_JP.UTF-8"
+                                                                        : "en_US.UTF-8";
+        std::vector<std::string> env{"LC_ALL=" + locale, "LANG=" + locale};
+        if (bus) env.push_back(bus->Environment());
+        if (row.desktop == Desktop::kNoDisplay) return env;
+        env.insert(env.end(),
+                   {"QT_QPA_PLATFORM=xcb", "DISPLAY=" + display, "QT_XCB_GL_INTEGRATION=none"});
+        return env;
+    }
+    // The line the stand-in records for `text` in `row`'s language.
+    std::string Notification(const NoticeRow &row, const std::string &text) const {
+        const std::string title = CatalogueText(row.language, kDialogTitle);
+        const std::string icon = "file://" + install_.root() + "/images/ico_72_tarrowind.png";
+        return title + "|" + icon + "|" + title + "|" + CatalogueText(row.language, text) + "|" +
+               icon;
+    }
+
+    LauncherInstall install_;
+};
+
+TEST_P(DesktopNoticeTest, TellsTheUserOncePerPackageAndCause) {
+    const NoticeRow &row = GetParam();
+    if (!XvfbServer::Missing().empty()) GTEST_SKIP() << "needs " << XvfbServer::Missing();
+    if (!NotificationBus::Missing().empty()) GTEST_SKIP() << "needs " << NotificationBus::Missing();
+    if (*row.inside && RunCommand("unshare -m true") != 0)
+        GTEST_SKIP() << "mounting is refused here (unshare -m)";
+    ASSERT_EQ("exit 0", install_.Run().status);
+    ASSERT_TRUE(LauncherInstall::StopClient(install_.WaitForClient()));
+    row.setup(install_);
+    install_.SetLogLevels(kDebugLevels);
+    if (*row.inside)
+        install_.SetWrapper({"unshare", "--mount", "--", "sh", "-c",
+                             std::string(row.inside) + " && exec \"$@\"", "sh"});
+    XvfbServer xvfb;
+    std::unique_ptr<NotificationBus> bus;
+    if (row.desktop != Desktop::kNoBus) {
+        bus.reset(new NotificationBus(
+            install_.scratch("bus"),
+            row.desktop == Desktop::kNoService       ? NotificationBus::Service::kNone
+            : row.desktop == Desktop::kSilentService ? NotificationBus::Service::kSilent
+                                                     : NotificationBus::Service::kRecords));
+    }
+    const std::vector<std::string> env = Environment(row, xvfb.display(), bus.get());
+    std::vector<std::string> expected;
+    if (row.text) expected.push_back(Notification(row, row.text));
+
+    const auto start = std::chrono::steady_clock::now();
+    LauncherInstall::Result r = install_.Run(env);
+    EXPECT_EQ("exit 0", r.status) << r.err;
+    EXPECT_LT(SecondsSince(start), 15.0) << "the launcher waited for the desktop";
+    const bool fails_the_user = row.desktop == Desktop::kNoService ||
+                                row.desktop == Desktop::kSilentService ||
+                                row.desktop == Desktop::kNoBus;
+    EXPECT_EQ(fails_the_user ? 1 : 0,
+              CountOccurrences(install_.Log(), "could not be told on the desktop"))
+        << install_.Log();
+    if (!bus) return;
+    EXPECT_EQ(expected, bus->Received()) << install_.Log();
+    if (row.desktop != Desktop::kService || *row.inside) return;
+    // The same package at the next login: nothing more.
+    LauncherInstall::StopClient(install_.WaitForClient(2000));
+    EXPECT_EQ("exit 0", install_.Run(env).status);
+    EXPECT_EQ(expected, bus->Received()) << install_.Log();
+    if (!row.renew) return;
+    row.renew(install_);
+    LauncherInstall::StopClient(install_.WaitForClient(2000));
+    EXPECT_EQ("exit 0", install_.Run(env).status);
+    expected.push_back(Notification(row, row.text));
+    EXPECT_EQ(expected, bus->Received()) << install_.Log();
+}
+
+const char kFailed[] = "Failed to upgrade Tarrowind Backup.";
+const char kDiskFull[] = "The disk is full. Please free some space and try again.";
+const char kTmpfsAtTheUserFolder[] = "mount -t tmpfs -o size=16m tmpfs \"$HOME/.TarrowindBackup\"";
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, DesktopNoticeTest,
+    ::testing::Values(
+        NoticeRow{"UpgradeFailed", [](LauncherInstall &i) { FailedUpgrade(i, "1001"); }, "",
+                  Desktop::kService, "enu", kFailed,
+                  [](LauncherInstall &i) { FailedUpgrade(i, "1002"); }},
+        NoticeRow{"UpgradeFailedInGerman", [](LauncherInstall &i) { FailedUpgrade(i, "1001"); }, "",
+                  Desktop::kService, "deu", kFailed},
+        NoticeRow{"PackageMissing",
+                  [](LauncherInstall &i) {
+                      i.RepackPackage("1001");
+                      i.Shell("rm \"$R/package/tarrowind.qpk\"");
+                  },
+                  "", Desktop::kService, "enu", kFailed},
+        NoticeRow{"NoRoom", [](LauncherInstall &) {}, kTmpfsAtTheUserFolder, Desktop::kService,
+                  "enu", kDiskFull},
+        NoticeRow{"NoRoomInJapanese", [](LauncherInstall &) {}, kTmpfsAtTheUserFolder,
+                  Desktop::kService, "jpn", kDiskFull},
+        NoticeRow{"Upgraded", [](LauncherInstall &i) { i.RepackPackage("1001"); }, "",
+                  Desktop::kService, "enu", nullptr},
+        NoticeRow{"NothingToUpgrade", [](LauncherInstall &) {}, "", Desktop::kService, "enu",
+                  nullptr},
+        NoticeRow{"NoServiceOnTheBus", [](LauncherInstall &i) { FailedUpgrade(i, "1001"); }, "",
+                  Desktop::kNoService, "enu", nullptr},
+        NoticeRow{"ServiceNeverAnswers", [](LauncherInstall &i) { FailedUpgrade(i, "1001"); }, "",
+                  Desktop::kSilentService, "enu", nullptr},
+        NoticeRow{"NoSessionBus", [](LauncherInstall &i) { FailedUpgrade(i, "1001"); }, "",
+                  Desktop::kNoBus, "enu", nullptr},
+        NoticeRow{"NoDisplay", [](LauncherInstall &i) { FailedUpgrade(i, "1001"); }, "",
+                  Desktop::kNoDisplay, "enu", nullptr}),
+    [](const ::testing::TestParamInfo<NoticeRow> &info) { return std::string(info.param.name); });
 
 // Runs under a private Xvfb, where the launcher's windows can be watched.
 class LauncherDisplayTest : public LauncherE2eTest {

@@ -177,6 +177,7 @@ TEST_F(DebPackageTest, DependsCoversTheLibrariesOfEveryProgramAndPlugin) {
                &elves);
     const std::vector<std::string> files = Lines(elves);
     ASSERT_TRUE(Contains(files, "." + kPrefix + "/bin/tarrowind-launcher")) << elves;
+    ASSERT_TRUE(Contains(files, "." + kPrefix + "/bin/tarrowind-notifier")) << elves;
     ASSERT_TRUE(Contains(files, "." + kPrefix + "/lib/plugins/platforms/libqxcb.so")) << elves;
     std::map<std::string, std::vector<std::string>> needed_by;  // soname -> files
     for (const std::string &file : files) {

@@ -50,8 +50,9 @@ void LauncherInstall::SetLogLevels(const std::string &contents) const {
 }
 
 std::vector<std::string> LauncherInstall::Environment(const std::vector<std::string> &extra) const {
-    std::vector<std::string> env{"HOME=" + home_, "XDG_RUNTIME_DIR=" + runtime_,
-                                 "QT_QPA_PLATFORM=offscreen", "DISPLAY", "WAYLAND_DISPLAY"};
+    std::vector<std::string> env{
+        "HOME=" + home_,   "XDG_RUNTIME_DIR=" + runtime_, "QT_QPA_PLATFORM=offscreen", "DISPLAY",
+        "WAYLAND_DISPLAY", "DBUS_SESSION_BUS_ADDRESS"};
     env.insert(env.end(), extra.begin(), extra.end());
     return env;
 }

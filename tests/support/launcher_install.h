@@ -43,9 +43,9 @@ public:
     // Writes <root>/log/launcher.debug.
     void SetLogLevels(const std::string &contents) const;
 
-    // The environment of a launcher run: HOME, XDG_RUNTIME_DIR and the Qt
-    // platform "offscreen", with `extra` changes after them (ChildProcess
-    // syntax).
+    // The environment of a launcher run: HOME, XDG_RUNTIME_DIR, the Qt
+    // platform "offscreen" and no display or session bus, with `extra` changes after them
+    // (ChildProcess syntax).
     std::vector<std::string> Environment(const std::vector<std::string> &extra = {}) const;
     // From now on the launcher runs as kUnprivilegedUid when this process is
     // root (CI is; users are not): the home and runtime directories are

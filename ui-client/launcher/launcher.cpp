@@ -14,6 +14,7 @@
 #include "adapter.h"
 #include "linux/linux-service.h"
 #include "log.h"
+#include "notice/user_notice.h"
 #include "tarrowind-service.h"
 #include "texts/strtab.h"
 #include "upgrade/run.h"
@@ -93,8 +94,12 @@ ProcessingProgressDialog::~ProcessingProgressDialog() {}
 
 void HandlerThread::run() { exec(); }
 
-Worker::Worker(const Service::Setup &setup, InstanceLock instance)
-    : QObject(nullptr), m_handler_thread(nullptr), m_service(nullptr), instance_(instance) {
+Worker::Worker(const Service::Setup &setup, InstanceLock instance, Display display)
+    : QObject(nullptr),
+      m_handler_thread(nullptr),
+      m_service(nullptr),
+      instance_(instance),
+      display_(display) {
     m_service = new LinuxService(setup);
     m_handler_thread = new HandlerThread;
 }
@@ -134,8 +139,19 @@ void Worker::HandleServicce() {
     const RunOutcome outcome = RunAgainstTree(setup, steps, *this);
     ReportShortfall(outcome.shortfall, outcome.installed_build, outcome.package_build,
                     setup.user + "/log/launcher.log");
+    TellUserOnDesktop(setup.user, outcome);
     Logger::LogMsg(Logger::L_DEBUG, kComponent, "[DEBUG] launcher(%d): done\n", 114);
     emit sigServiceDone();
+}
+
+void Worker::TellUserOnDesktop(const ustring &user, const RunOutcome &outcome) const {
+    if (display_ == Display::kAbsent) return;
+    NoticeWords words;
+    words.title = StrTable::LoadStr(StrTable::app_name).toStdString();
+    words.disk_full = StrTable::LoadStr(StrTable::err_diskfull).toStdString();
+    words.upgrade_failed = StrTable::LoadStr(StrTable::upgrade_failed).toStdString();
+    words.icon = Service::GetRootTarrowindResourceInstallPath() + "/images/ico_72_tarrowind.png";
+    TellUser(user, outcome, words, Service::GetNotifierPath());
 }
 
 void Worker::UpgradeDue() { emit sigShowMsg(); }
@@ -147,9 +163,9 @@ void Worker::UpgradeDone() {
     emit sigSetLabelText(StrTable::LoadStr(StrTable::desc_trwd_env_preparation_done));
 }
 
-Launcher::Launcher(const Service::Setup &setup, InstanceLock instance)
+Launcher::Launcher(const Service::Setup &setup, InstanceLock instance, Display display)
     : QObject(nullptr), m_worker(nullptr), m_progress(nullptr) {
-    m_worker = new Worker(setup, instance);
+    m_worker = new Worker(setup, instance, display);
     // Queued even when the worker stays on this thread: the sequence then
     // runs once the event loop runs, and its end can quit that loop.
     connect(this, SIGNAL(sigStart()), m_worker, SLOT(HandleServicce()), Qt::QueuedConnection);

@@ -9,6 +9,11 @@
 #include "tarrowind-service.h"
 #include "upgrade/run.h"
 
+// Whether the launcher runs on a display the user sees (a platform other
+// than "offscreen"): decided once, at start-up. Without one nothing is
+// shown, not even a notification on the desktop.
+enum class Display { kPresent, kAbsent };
+
 // The launcher's only window: a progress dialog, as wide as the screen's
 // logical DPI asks (400 pixels at 96 dpi), shown without being activated,
 // with one status line and a percentage bar (range 0 to 100). It is built
@@ -33,7 +38,8 @@ protected:
 
 // Runs the launcher's one run against the user's tree (RunAgainstTree) on
 // its own thread (the caller's when the system refuses one), with its service, and reports its
-// outcome to the system log. It holds no decision of its own: what the run wants shown travels as
+// outcome to the system log and, on a display, to the user when it fell short
+// (TellUser). It holds no decision of its own: what the run wants shown travels as
 // signals, and it never touches a widget.
 class Worker : public QObject, private RunObserver {
     Q_OBJECT
@@ -41,7 +47,7 @@ class Worker : public QObject, private RunObserver {
 public:
     // Creates the service with `setup` and the thread. `instance`: whether
     // this launcher holds the single-instance lock.
-    Worker(const Service::Setup &setup, InstanceLock instance);
+    Worker(const Service::Setup &setup, InstanceLock instance, Display display);
     ~Worker() override;
 
     // Starts the thread and moves the worker to it. When the system refuses
@@ -68,9 +74,13 @@ private:
     void UpgradeDropped() override;
     void UpgradeDone() override;
 
+    // Tells the user of `outcome` on the desktop, when there is one.
+    void TellUserOnDesktop(const ustring &user, const RunOutcome &outcome) const;
+
     HandlerThread *m_handler_thread;
     Service *m_service;
     const InstanceLock instance_;
+    const Display display_;
 };
 
 // The controller on the main thread: owns the worker and the dialog, applies
@@ -83,10 +93,11 @@ class Launcher : public QObject {
 public:
     // Creates the worker and makes every connection.
     // The worker's service gets `setup`; `instance` says whether this
-    // launcher holds the single-instance lock. REQUIRES: the string table is
-    // filled.
+    // launcher holds the single-instance lock, `display` whether it runs on
+    // a display. REQUIRES: the string table is filled.
     explicit Launcher(const Service::Setup &setup = Service::Setup(),
-                      InstanceLock instance = InstanceLock::kHeld);
+                      InstanceLock instance = InstanceLock::kHeld,
+                      Display display = Display::kAbsent);
     ~Launcher() override;
 
     // Starts the worker thread; where the system refuses it, the sequence

@@ -71,15 +71,25 @@ ustring Service::GetRootTarrowindResourceInstallPath() {
     return GetRootTarrowindInstallPath() + "";
 }
 
-ustring Service::GetPackageReaderPath() {
+namespace {
+
+// The program `name` in bin/ of the installation that holds the running
+// program, found by the program's own bytes; empty when they cannot be read.
+ustring InstalledProgram(const char *name) {
     char exe[PATH_MAX];
     const ssize_t n = readlink("/proc/self/exe", exe, sizeof exe - 1);
     if (n <= 0) return ustring();
     const std::string program(exe, static_cast<size_t>(n));
     const std::string dir = program.substr(0, program.rfind('/'));
     const std::string root = dir.substr(0, dir.rfind('/'));
-    return ustring((root + "/bin/tarrowind-package-reader").c_str());
+    return ustring((root + "/bin/" + name).c_str());
 }
+
+}  // namespace
+
+ustring Service::GetPackageReaderPath() { return InstalledProgram("tarrowind-package-reader"); }
+
+ustring Service::GetNotifierPath() { return InstalledProgram("tarrowind-notifier"); }
 
 ustring Service::GetUserTarrowindInstallPath() {
     return GetUserInstallPath() + "/" + ".TarrowindBackup";

@@ -119,6 +119,9 @@ public:
     // installation that holds the running program (the build tree's for its
     // tests), found by the program's own bytes.
     static ustring GetPackageReaderPath();
+    // The program that shows a notification on the user's desktop, in the
+    // same bin/.
+    static ustring GetNotifierPath();
     // <home>/.TarrowindBackup
     static ustring GetUserTarrowindInstallPath();
     // <home>/.TarrowindBackup/Tarrowind.app

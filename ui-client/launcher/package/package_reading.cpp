@@ -42,10 +42,6 @@ const double kCpuSlackFloor = 0.25;
 // leaves it nearly idle.
 const double kLoopingShare = 0.5;
 
-// A close-on-exec copy of `fd` numbered above the standard streams, so that
-// handing it to a child as one of them never overwrites another.
-ScopedFd AboveStandardStreams(int fd) { return ScopedFd(fcntl(fd, F_DUPFD_CLOEXEC, 3)); }
-
 // Sets the reader program's limits on itself: processor time (SIGXCPU, and
 // SIGKILL a second later), data, and no core file of a killed reading.
 void LimitSelf(const ReadLimits &limits) {

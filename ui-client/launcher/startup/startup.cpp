@@ -221,7 +221,9 @@ int RunLauncher(int argc, char **argv, const StartupHooks &hooks) {
     StrTable::InitStrTable();
 
     if (hooks.before_start) hooks.before_start();
-    Launcher *launcher = new Launcher(Service::Setup(), instance);
+    const Display display =
+        QGuiApplication::platformName() == "offscreen" ? Display::kAbsent : Display::kPresent;
+    Launcher *launcher = new Launcher(Service::Setup(), instance, display);
     launcher->Run();
     launcher->Start();
     const int ret = QApplication::exec();

@@ -180,6 +180,7 @@ RunOutcome RunAgainstTree(const RunSetup &setup, RunSteps &steps, RunObserver &o
     observer.Passed(RunStep::kVersionsRead);
     const UpgradeEnd end = UpgradeIfDue(setup, app_dir, steps, observer);
     outcome.shortfall = end.shortfall;
+    outcome.package_identity = end.identity;
     // The user gets the client as soon as its copy is complete and on disk;
     // the old copy and the aged folder go while it starts.
     outcome = StartIfComplete(app_dir, steps, end.copy, outcome);

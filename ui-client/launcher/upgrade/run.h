@@ -103,6 +103,9 @@ struct RunOutcome {
     Shortfall shortfall = Shortfall::kNone;
     ustring installed_build;  // the user's copy's before the run; empty: none
     ustring package_build;    // the one the system's version file announces
+    // The package's memo line (OpenedPackage::identity) when the run opened
+    // it; empty otherwise.
+    std::string package_identity;
 };
 
 // The run. Every wait in it is bounded; it never throws.
