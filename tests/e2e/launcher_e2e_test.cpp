@@ -1288,18 +1288,10 @@ INSTANTIATE_TEST_SUITE_P(
                   [](LauncherInstall &i) { FailedUpgrade(i, "1002"); }},
         NoticeRow{"UpgradeFailedInGerman", [](LauncherInstall &i) { FailedUpgrade(i, "1001"); }, "",
                   Desktop::kService, "deu", kFailed},
-        NoticeRow{"PackageMissing",
-                  [](LauncherInstall &i) {
-                      i.RepackPackage("1001");
-                      i.Shell("rm \"$R/package/tarrowind.qpk\"");
-                  },
-                  "", Desktop::kService, "enu", kFailed},
         NoticeRow{"NoRoom", [](LauncherInstall &) {}, kTmpfsAtTheUserFolder, Desktop::kService,
                   "enu", kDiskFull},
         NoticeRow{"NoRoomInJapanese", [](LauncherInstall &) {}, kTmpfsAtTheUserFolder,
                   Desktop::kService, "jpn", kDiskFull},
-        NoticeRow{"Upgraded", [](LauncherInstall &i) { i.RepackPackage("1001"); }, "",
-                  Desktop::kService, "enu", nullptr},
         NoticeRow{"NothingToUpgrade", [](LauncherInstall &) {}, "", Desktop::kService, "enu",
                   nullptr},
         NoticeRow{"NoServiceOnTheBus", [](LauncherInstall &i) { FailedUpgrade(i, "1001"); }, "",
