@@ -1,9 +1,13 @@
 #!/usr/bin/env python3
-"""Prints the benchmark table from the results that bench/run collected.
+"""Prints the benchmark table from the results that bench/run collected, and
+draws its plots.
 
-    report.py RESULTS_DIR FS_DIR
+    report.py RESULTS_DIR FS_DIR [PLOT_DIR]
 
 FS_DIR is where the runs wrote (its file system is named in the output).
+The plots, SVG files drawn with gnuplot from the same results, go to
+PLOT_DIR (default: bench/, beside this script); the output links them above
+the table, or says why there are none.
 
 Ratios are taken minimum to minimum and median to median. A target is met
 when the median ratio (or value) is within it.
@@ -14,9 +18,22 @@ import json
 import os
 import platform
 import re
+import shutil
 import statistics
 import subprocess
 import sys
+import tempfile
+
+# The upgrade commands of bench/run drawn in the plots, with their legends.
+UPGRADE_SERIES = (
+    ("launcher", "launcher upgrade"),
+    ("launcher-first-install", "launcher first install"),
+    ("bsdtar-t-x-syncfs", "bsdtar -tf + -xf + sync -f"),
+    ("bsdtar-t-x", "bsdtar -tf + -xf"),
+    ("bsdtar-x", "bsdtar -xf"),
+)
+
+SVG_TERMINAL = 'set terminal svg size 720,480 dynamic enhanced font "DejaVu Sans,12"'
 
 
 def hyperfine(path):
@@ -70,8 +87,120 @@ def downtimes(results):
     return out
 
 
+def sizes(results):
+    """Per package that bench/run sized: its entries and the MiB of its
+    files unpacked."""
+    out = {}
+    for path in glob.glob(os.path.join(results, "size-*")):
+        with open(path) as f:
+            fields = dict(line.strip().split("=", 1) for line in f if "=" in line)
+        out[os.path.basename(path)[len("size-"):]] = (int(fields["entries"]),
+                                                     int(fields["bytes"]) / 1048576)
+    return out
+
+
+def upgrade_table(results, size):
+    """Rows (package, entries, MiB, median seconds of each UPGRADE_SERIES
+    command) of the sized .tar.gz packages: the one format in every size, so
+    that the size is all that differs."""
+    rows = []
+    for path in glob.glob(os.path.join(results, "upgrade-*.tar.gz.json")):
+        name = os.path.basename(path)[len("upgrade-"):-len(".json")]
+        if name not in size:
+            continue
+        r = hyperfine(path)
+        rows.append((name,) + size[name] + tuple(r[c]["median"] for c, _ in UPGRADE_SERIES))
+    return rows
+
+
+def upgrade_script(data, svg, column, label, logscale):
+    plots = ", ".join("'%s' using %d:%d with linespoints title '%s'" % (data, column, 4 + i, t)
+                      for i, (_, t) in enumerate(UPGRADE_SERIES))
+    return "\n".join([
+        SVG_TERMINAL, "set output '%s'" % svg,
+        "set title 'Upgrade time against package size (.tar.gz packages, medians)'",
+        "set xlabel '%s'" % label, "set ylabel 'seconds'", "set key below",
+        "set grid", "set yrange [0:*]", "set logscale x" if logscale else "set xrange [0:*]",
+        "plot " + plots + ", '%s' using %d:4:1 with labels offset 0,1 notitle"
+        % (data, column), ""])
+
+
+def downtime_script(data, svg, names):
+    lines = [SVG_TERMINAL.replace("720,480", "%d,440" % (360 * len(names))),
+             "set output '%s'" % svg,
+             "set multiplot layout 1,%d title 'Downtime during an upgrade, the client "
+             "running (medians)'" % len(names),
+             "set style fill solid 0.6 border -1", "set boxwidth 0.6", "set grid y",
+             "set yrange [0:*]", "set ylabel 'ms'", "set xtics rotate by -25 font ',10'"]
+    for i, name in enumerate(names):
+        lines += ["set title '%s'" % name,
+                  "plot '%s' index %d using 0:2:xtic(1) with boxes notitle" % (data, i)]
+    return "\n".join(lines + ["unset multiplot", ""])
+
+
+def downtime_data(results):
+    """Per package with its reference: its name and a gnuplot data block of
+    the downtime, the launcher's start to the new client's start and the
+    reference, medians in ms."""
+    blocks = []
+    for name, (count, down, start) in sorted(downtimes(results).items()):
+        path = os.path.join(results, "extract-sync-%s.json" % name)
+        if not os.path.exists(path):
+            continue
+        ref = hyperfine(path)["bsdtar-x-syncfs"]
+        blocks.append((name, "\n".join([
+            '"downtime" %.1f' % (down["median"] * 1000),
+            '"launcher to client" %.1f' % (start["median"] * 1000),
+            '"bsdtar -xf + sync" %.1f' % (ref["median"] * 1000)])))
+    return blocks
+
+
+def plot(results, plot_dir):
+    """Draws the plots into plot_dir; returns the Markdown lines that show
+    them, or the one line that says why there are none."""
+    gnuplot = shutil.which("gnuplot")
+    if not gnuplot:
+        return ["No plots in this run: gnuplot is not installed "
+                "(`scripts/install-deps --bench` installs gnuplot-nox)."]
+    jobs = []  # (svg name, alt text, script builder, data text)
+    upgrades = upgrade_table(results, sizes(results))
+    if len(upgrades) >= 2:
+        # One data file per plot, in the order of its x axis, which the lines follow.
+        data = lambda column: "\n".join(
+            "%s %d %.2f " % row[:3] + " ".join("%.4f" % t for t in row[3:])
+            for row in sorted(upgrades, key=lambda row: row[column - 1])) + "\n"
+        jobs.append(("upgrade-entries.svg", "Upgrade time against entries", data(2),
+                     lambda d, svg: upgrade_script(d, svg, 2, "entries", True)))
+        jobs.append(("upgrade-mib.svg", "Upgrade time against MiB", data(3),
+                     lambda d, svg: upgrade_script(d, svg, 3, "MiB unpacked", False)))
+    blocks = downtime_data(results)
+    if blocks:
+        names = [name for name, _ in blocks]
+        jobs.append(("downtime.svg", "Downtime during an upgrade",
+                     "\n\n\n".join(block for _, block in blocks) + "\n",
+                     lambda d, svg: downtime_script(d, svg, names)))
+    if not jobs:
+        return ["No plots in this run: it measured neither the upgrades of two sized "
+                ".tar.gz packages nor the downtime."]
+    lines = []
+    with tempfile.TemporaryDirectory() as tmp:
+        for svg, alt, data, script in jobs:
+            data_path = os.path.join(tmp, svg + ".dat")
+            with open(data_path, "w") as f:
+                f.write(data)
+            out = os.path.join(plot_dir, svg)
+            done = subprocess.run([gnuplot], input=script(data_path, out), text=True,
+                                  capture_output=True)
+            if done.returncode != 0:
+                lines.append("No plot %s: gnuplot failed: %s" % (svg, done.stderr.strip()))
+                continue
+            lines.append("![%s](%s)" % (alt, svg))
+    return lines
+
+
 def main():
     results, work = sys.argv[1], sys.argv[2]
+    plot_dir = sys.argv[3] if len(sys.argv) > 3 else os.path.dirname(os.path.abspath(__file__))
     rows = []  # (measure, min, median, target, verdict)
 
     def ratio_row(label, num, den, target=None):
@@ -157,15 +286,16 @@ def main():
                          "<= %.2f" % target if target else "",
                          verdict(mine, target) if target else ""))
 
-    for name, title, target in (("launch", "", 1.3), ("launch-xvfb", ", under Xvfb", 1.15)):
+    for name, title, target in (("launch", "", 1.15), ("launch-xvfb", ", under Xvfb", 1.15)):
         launch = os.path.join(results, name + ".json")
         if not os.path.exists(launch):
             continue
         r = hyperfine(launch)
         rows.append(("**Start-up, nothing to upgrade%s**" % title, "", "", "", ""))
         time_row("  launcher (ms)", r["launcher"], "ms")
-        time_row("  minimal QApplication (ms)", r["minimal-qapp"], "ms")
-        ratio_row("  launcher / minimal QApplication", r["launcher"], r["minimal-qapp"], target)
+        time_row("  minimal QApplication + start script (ms)", r["minimal-qapp"], "ms")
+        ratio_row("  launcher / (minimal QApplication + start script)", r["launcher"],
+                  r["minimal-qapp"], target)
 
     memory = {}
     for path in glob.glob(os.path.join(results, "memory-*.*")):
@@ -226,6 +356,9 @@ def main():
         print("Load average (1, 5, 15 min) at start and end: " +
               " / ".join(open(load_path).read().split("\n")[:2]))
     print()
+    for plot_line in plot(results, plot_dir):
+        print(plot_line)
+        print()
     print(line(header))
     print("|" + "|".join("-" * (w + 2) for w in widths) + "|")
     for r in rows:

@@ -9,6 +9,7 @@
 #include <QFont>
 #include <QIcon>
 #include <QKeyEvent>
+#include <QProgressBar>
 #include <QString>
 
 #include "adapter.h"
@@ -77,7 +78,7 @@ ProcessingProgressDialog::ProcessingProgressDialog() : QProgressDialog(nullptr, 
     // with the minimum value set, this restarts the show timer with a period
     // the process never lives to see, and setValue() can no longer reach it.
     setMinimumDuration(INT_MAX);
-    setLabelText(StrTable::LoadStr(StrTable::desc_trwd_env_preparing));
+    SetStatusLine(StrTable::LoadStr(StrTable::desc_trwd_env_preparing));
     setFont(font);
     setFixedWidth(ScaledToDpi(kWidthAt96Dpi, logicalDpiX()));
     // Shown without taking the keyboard from the window the user is typing
@@ -91,6 +92,14 @@ ProcessingProgressDialog::ProcessingProgressDialog() : QProgressDialog(nullptr, 
 }
 
 ProcessingProgressDialog::~ProcessingProgressDialog() {}
+
+void ProcessingProgressDialog::SetStatusLine(const QString &line) {
+    setLabelText(line);
+    // The bar QProgressDialog builds for itself is its only QProgressBar.
+    // Its value is already told as a percentage (the range is 0 to 100);
+    // without a name it is announced as a bare "progress bar".
+    if (QProgressBar *bar = findChild<QProgressBar *>()) bar->setAccessibleName(line);
+}
 
 void HandlerThread::run() { exec(); }
 
@@ -208,7 +217,7 @@ void Launcher::UpdateProgress(int total, int steps) {
     Progress().setValue(static_cast<int>(static_cast<long long>(steps) * 100 / total));
 }
 
-void Launcher::SetLabelText(const QString &label) { Progress().setLabelText(label); }
+void Launcher::SetLabelText(const QString &label) { Progress().SetStatusLine(label); }
 
 void Launcher::ShowMsgBox() { Progress().show(); }
 

@@ -25,6 +25,10 @@ class ProcessingProgressDialog : public QProgressDialog {
 public:
     ProcessingProgressDialog();
     ~ProcessingProgressDialog() override;
+
+    // Shows `line` as the status line and makes it the bar's accessible
+    // name, so that a screen reader announces the bar by what it measures.
+    void SetStatusLine(const QString &line);
 };
 
 // The worker's thread: runs nothing but its event loop, so that queued calls

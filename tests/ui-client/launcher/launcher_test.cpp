@@ -11,6 +11,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QApplication>
 #include <QByteArray>
 #include <QCloseEvent>
@@ -24,6 +25,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QObject>
+#include <QProgressBar>
 #include <QString>
 #include <QThread>
 #include <QTimer>
@@ -233,6 +235,37 @@ TEST(LauncherTest, UpdateProgressSetsTheTruncatedPercentage) {
         ASSERT_NE(nullptr, dialog);
         EXPECT_EQ(row.percent, dialog->value()) << row.steps << "/" << row.total;
         EXPECT_FALSE(dialog->isVisible());
+    }
+}
+
+// A screen reader announces the bar by its accessible name and reads its
+// value: the name is the status line in the user's language, following it as
+// it changes, and the value is the percentage (of a range 0 to 100).
+TEST(LauncherTest, ProgressBarIsNamedByTheStatusLineInTheUsersLanguage) {
+    for (const char *code : {"deu", "jpn"}) {
+        SCOPED_TRACE(code);
+        QTranslator translator;
+        ASSERT_TRUE(translator.load(QString(":/") + code + ".qm"));
+        QCoreApplication::installTranslator(&translator);
+        const QString preparing = StrTable::LoadStr(StrTable::desc_trwd_env_preparing);
+        const QString done = StrTable::LoadStr(StrTable::desc_trwd_env_preparation_done);
+        Launcher launcher;
+        launcher.UpdateProgress(3, 1);
+        QCoreApplication::removeTranslator(&translator);
+        EXPECT_NE(QString("Tarrowind Backup is initializing..."), preparing);
+        ProcessingProgressDialog *dialog = DialogOf(launcher);
+        ASSERT_NE(nullptr, dialog);
+        QAccessibleInterface *bar =
+            QAccessible::queryAccessibleInterface(dialog->findChild<QProgressBar *>());
+        ASSERT_NE(nullptr, bar);
+        ASSERT_NE(nullptr, bar->valueInterface());
+        EXPECT_EQ(preparing, bar->text(QAccessible::Name));
+        EXPECT_EQ(QString("33"), bar->text(QAccessible::Value));
+        EXPECT_EQ(33, bar->valueInterface()->currentValue().toInt());
+        EXPECT_EQ(0, bar->valueInterface()->minimumValue().toInt());
+        EXPECT_EQ(100, bar->valueInterface()->maximumValue().toInt());
+        launcher.SetLabelText(done);
+        EXPECT_EQ(done, bar->text(QAccessible::Name));
     }
 }
 
