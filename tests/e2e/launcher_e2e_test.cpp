@@ -1353,7 +1353,9 @@ TEST_F(LauncherDisplayTest, NoUpgradeNeverShowsTheDialog) {
             return !launcher->Running();
         },
         60000, 100000);
-    ASSERT_TRUE(launcher->Wait(0)) << "the launcher did not end";
+    ASSERT_TRUE(launcher->Wait(0))
+        << "the launcher did not end; its threads:\n"
+        << testing_support::ThreadStates(launcher->pid()) << launcher->Errors();
     EXPECT_EQ("exit 0", launcher->StatusText()) << launcher->Errors();
     // The launcher waited for the script, so the windows were watched
     // throughout the six seconds.

@@ -163,6 +163,26 @@ std::string ProcessExecutable(pid_t pid) {
     return std::string(buf, static_cast<size_t>(n));
 }
 
+std::string ThreadStates(pid_t pid) {
+    const std::string tasks = "/proc/" + std::to_string(pid) + "/task";
+    std::string states;
+    DIR *dir = opendir(tasks.c_str());
+    if (!dir) return "no " + tasks;
+    while (const struct dirent *entry = readdir(dir)) {
+        if (entry->d_name[0] == '.') continue;
+        const std::string task = tasks + "/" + entry->d_name;
+        const std::string stat = ReadFile(task + "/stat");
+        // "<tid> (<name>) <state> ...": the name may hold spaces.
+        const size_t open = stat.find('(');
+        const size_t close = stat.rfind(')');
+        if (open == std::string::npos || close == std::string::npos || close < open) continue;
+        states += std::string(entry->d_name) + " " + stat.substr(open, close - open + 3) +
+                  " wchan=" + ReadFile(task + "/wchan") + "\n";
+    }
+    closedir(dir);
+    return states;
+}
+
 bool WaitProcessGone(pid_t pid, int timeout_ms) {
     return WaitUntil([pid] { return !ProcessAlive(pid); }, timeout_ms);
 }

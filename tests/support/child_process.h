@@ -80,6 +80,9 @@ private:
 bool ProcessAlive(pid_t pid);
 // The target of /proc/<pid>/exe; empty when it cannot be read.
 std::string ProcessExecutable(pid_t pid);
+// One line for each thread of `pid`: its id, name, state and the kernel
+// function it waits in, for the message of a test whose process hung.
+std::string ThreadStates(pid_t pid);
 // Waits up to `timeout_ms` until ProcessAlive(pid) is false.
 bool WaitProcessGone(pid_t pid, int timeout_ms);
 // SIGKILLs every process (but this one) whose initial environment holds the
