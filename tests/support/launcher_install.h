@@ -44,8 +44,8 @@ public:
     void SetLogLevels(const std::string &contents) const;
 
     // The environment of a launcher run: HOME, XDG_RUNTIME_DIR, the Qt
-    // platform "offscreen" and no display or session bus, with `extra` changes after them
-    // (ChildProcess syntax).
+    // platform "offscreen", no display and a session bus that is not there,
+    // with `extra` changes after them (ChildProcess syntax).
     std::vector<std::string> Environment(const std::vector<std::string> &extra = {}) const;
     // From now on the launcher runs as kUnprivilegedUid when this process is
     // root (CI is; users are not): the home and runtime directories are
@@ -65,7 +65,8 @@ public:
         std::string out;     // standard output
         std::string err;     // standard error
     };
-    // Starts the launcher and waits for it (at most a minute).
+    // Starts the launcher and waits for it (at most a minute; then `err`
+    // ends with the state of its threads).
     Result Run(const std::vector<std::string> &extra_env = {}, const std::string &program = "",
                const std::string &argv0 = "");
 
