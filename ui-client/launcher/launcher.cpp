@@ -57,13 +57,16 @@ const int kWidthAt96Dpi = 400;
 
 int ScaledToDpi(int pixels, int dpi) { return (pixels * dpi + 48) / 96; }
 
+// The installation's icon, which the dialog and the desktop notification show.
+ustring InstalledIcon() {
+    return Service::GetRootTarrowindResourceInstallPath() + "/images/ico_72_tarrowind.png";
+}
+
 }  // namespace
 
 ProcessingProgressDialog::ProcessingProgressDialog() : QProgressDialog(nullptr, Qt::WindowFlags()) {
     QFont font("Arial");
-    const QString icon_path =
-        QString::fromUtf8(Service::GetRootTarrowindResourceInstallPath().c_str_utf8()) +
-        "/images/ico_72_tarrowind.png";
+    const QString icon_path = QString::fromUtf8(InstalledIcon().c_str_utf8());
 
     setWindowTitle(StrTable::LoadStr(StrTable::app_name));
     // A missing file gives a window without icon; that is not an error.
@@ -159,7 +162,7 @@ void Worker::TellUserOnDesktop(const ustring &user, const RunOutcome &outcome) c
     words.title = StrTable::LoadStr(StrTable::app_name).toStdString();
     words.disk_full = StrTable::LoadStr(StrTable::err_diskfull).toStdString();
     words.upgrade_failed = StrTable::LoadStr(StrTable::upgrade_failed).toStdString();
-    words.icon = Service::GetRootTarrowindResourceInstallPath() + "/images/ico_72_tarrowind.png";
+    words.icon = InstalledIcon();
     TellUser(user, outcome, words, Service::GetNotifierPath());
 }
 
